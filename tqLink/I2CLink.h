@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+
+using u8 = std::uint8_t;
+using u16 = std::uint16_t;
+
+// Transport codes of the link.
+enum LinkTransport : u8 {
+    LinkSerial = 0,
+    LinkLpt = 1,
+    LinkUsb = 2,
+    LinkSim = 3,
+};
+
+// The bus facade: a switch on the transport code. Every status is 0 for success.
+class I2CLink {
+public:
+    I2CLink() = default;
+    ~I2CLink() = default;
+    I2CLink(const I2CLink&) = delete;
+    I2CLink& operator=(const I2CLink&) = delete;
+
+    u8 GetDeviceAddress() const { return deviceAddress; }
+    void SetDeviceAddress(u8 address) { deviceAddress = address; }
+    u8 GetTransport() const { return transport; }
+    void SetTransport(u8 code) { transport = code; }
+    std::int32_t GetSpare() const { return spare; }
+    void SetSpare(std::int32_t value) { spare = value; }
+
+    void SetUsbStreamMode(u8 mode);
+    void SetLptDelays(u16 halfBit, u16 gap);
+    void SetLptWiring(u8 wiring);
+    std::int32_t Connect();
+
+    std::int32_t Read8(u8 slave, u8 sub, u8* out);
+    std::int32_t ReadBlock8(u8 slave, u8 sub, u16 count, u8* out);
+    std::int32_t Write8(u8 slave, u8 sub, u8 data);
+    std::int32_t Read16(u8 slave, u16 sub, u8* out);
+    std::int32_t ReadBlock16(u8 slave, u16 sub, u16 count, u8* out);
+    std::int32_t Write16(u8 slave, u16 sub, u8 data);
+    std::int32_t ReadReg8(u8 sub, u8* out);
+    std::int32_t ReadRegBlock8(u8 sub, u16 count, u8* out);
+    std::int32_t WriteReg8(u8 sub, u8 data);
+    std::int32_t ReadReg16(u16 sub, u8* out);
+    std::int32_t ReadRegBlock16(u16 sub, u16 count, u8* out);
+    std::int32_t WriteReg16(u16 sub, u8 data);
+
+    std::int32_t AuxRead1(u8 byte1, u8* out);
+    std::int32_t AuxRead2(u8 byte1, u8 byte2, u8* out);
+    std::int32_t AuxWrite2(u8 byte1, u8 byte2);
+    std::int32_t AuxWrite3(u8 byte1, u8 byte2, u8 byte3);
+
+    // Read-modify-write: each bit set in keep keeps the register's old bit.
+    std::int32_t Modify8(std::uint32_t slave, std::uint32_t sub, std::int32_t value, u8 keep);
+    std::int32_t Modify16(std::uint32_t slave, std::uint32_t sub, std::int32_t value, u8 keep);
+    std::int32_t ModifyReg8(u8 sub, u8 value, u8 keep);
+    std::int32_t ModifyReg16(u16 sub, u8 value, u8 keep);
+
+private:
+    u8 deviceAddress = 0x1A;
+    u8 transport = LinkUsb;
+    std::int32_t spare = 0;
+};
+
+extern I2CLink g_link;
+extern I2CLink* const g_pLink;
