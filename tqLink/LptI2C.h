@@ -4,7 +4,8 @@
 
 // The transfer record of the bit-bang engine.
 struct LptTransfer {
-    static constexpr int kBytes = 258; // room for 2 sub-address bytes and 255 data bytes, plus one
+    // Room for the most the engine is ever given: 4 sub-address bytes, then 255 data bytes.
+    static constexpr int kBytes = 4 + 255;
     u8 flags = 0;
     u8 count = 0;
     u8 slave = 0;
@@ -35,6 +36,27 @@ public:
     void SetWiring(u8 value) { wiring = value; }
 
 private:
+    void SclHigh();
+    void SclLow();
+    void SdaHigh();
+    void SdaLow();
+    int SdaSense();
+    void Wait(u16 rounds);
+    void Idle();
+    void Start();
+    void Stop();
+    void WriteBit(int bit);
+    int ReadBit();
+    int ReadAck();
+    void SendAck();
+    void SendNack();
+    void WriteByte(u8 byte);
+    u8 ReadByte();
+    std::int32_t WriteTransfer(LptTransfer& record);
+    std::int32_t ReadTransfer(LptTransfer& record);
+    void PortWrite(u16 port, u8 value);
+    u8 PortRead(u16 port);
+
     u8 wiring = 0;
     u8 dataShadow = 0;
     u8 controlShadow = 0;

@@ -3,6 +3,8 @@
 #include "I2CLink.h"
 #include "SerialPort.h"
 
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 
 // One frame: sync, code, length, payload, checksum.
@@ -17,6 +19,23 @@ struct SerialPacket {
 // An I2C adapter on a serial port speaking checksummed frames.
 class TQLinkSerial {
 public:
+    // Statuses of the transfers beside 0 (success), and the two extra results of Connect.
+    enum Status : std::int32_t {
+        kConnected = 1,
+        kPortFailed = 9,
+        kTimeOut = 256,
+        kNoSync = 257,
+        kBadChecksum = 258,
+        kBadLength = 259,
+        kNAck = 260,
+        kAdapterError = 261,
+        kUnknownReply = 262,
+        // The reply carried fewer data bytes than the command asked for.
+        kShortReply = 263,
+        // Not connected, or a transfer this adapter cannot make; nothing is sent.
+        kUnavailable = 264,
+    };
+
     TQLinkSerial();
     virtual ~TQLinkSerial();
     TQLinkSerial(const TQLinkSerial&) = delete;
@@ -47,6 +66,16 @@ public:
     SerialPort* GetPort() { return &port; }
 
 private:
+    std::int32_t Command(u8 command, std::initializer_list<u8> payload);
+    void SendFrame(u8 command, std::initializer_list<u8> payload);
+    std::int32_t TakeData(u8* out, std::size_t count);
+    void DrainInput();
+    std::int32_t ReceiveByte(u8* out);
+    std::int32_t ReceivePacket();
+    std::int32_t ReportStatus(std::int32_t status);
+    std::int32_t ReplyStatus() const;
+    void SealFrame();
+
     std::int32_t lastStatus = 0;
     std::int32_t connected = 0;
     u8 flags = 1;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QValidator>
+
+class EditBox;
+
+// Shapes each new text of an EditBox: upper case, and the user's insertion cut to the limits.
+// It never rejects a text: the dialog's own checks decide what is valid.
+class EditBoxValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    explicit EditBoxValidator(EditBox* edit);
+
+    State validate(QString& input, int& pos) const override;
+
+private:
+    const EditBox* m_edit;
+};

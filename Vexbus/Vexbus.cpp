@@ -1,0 +1,36 @@
+#include "Vexbus.h"
+
+#include "UiServices.h"
+#include "VexbusDlg.h"
+
+#include <utility>
+
+bool CVexbusApp::InitInstance()
+{
+    // Only now: a box raised while the other globals were built keeps the executable's path.
+    SetAppName(ExecutableBaseName());
+    CVexbusDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.exec();
+    m_pMainWnd = nullptr;
+    return false;
+}
+
+void CVexbusApp::AddLog(std::string line)
+{
+    if (m_pMainWnd)
+        m_pMainWnd->AddLog(std::move(line));
+}
+
+QIcon CVexbusApp::LoadIcon() const
+{
+    return QIcon(QStringLiteral(":/icons/vexbus.png"));
+}
+
+// The last of the program's own globals.
+CVexbusApp theApp;
+
+void Log(std::string line)
+{
+    theApp.AddLog(std::move(line));
+}

@@ -1,0 +1,165 @@
+// Load and the batch runner of the main dialog.
+#include "VexbusDlg.h"
+
+#include "ProgressWnd.h"
+#include "UiServices.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <strings.h>
+
+namespace {
+
+// The line buffer: pieces of at most 254 characters and the terminator.
+constexpr int kLineBuffer = 255;
+
+// The next line piece, with a CR LF line end read as LF, as a text-mode read gives it. Null at
+// the end of the file and after a read error.
+char* ReadPiece(char* buffer, std::FILE* file)
+{
+    if (!std::fgets(buffer, kLineBuffer, file))
+        return nullptr;
+    const std::size_t n = std::strlen(buffer);
+    if (n >= 2 && buffer[n - 2] == '\r' && buffer[n - 1] == '\n') {
+        buffer[n - 2] = '\n';
+        buffer[n - 1] = '\0';
+    } else if (n >= 1 && buffer[n - 1] == '\r') {
+        const int next = std::fgetc(file);
+        if (next == '\n')
+            buffer[n - 1] = '\n';
+        else if (next != EOF)
+            std::ungetc(next, file);
+    }
+    return buffer;
+}
+
+bool IsBlank(char c)
+{
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+// The word starting at or after p; p is left behind it. Empty when there is none.
+std::string NextWord(const char*& p)
+{
+    while (IsBlank(*p))
+        ++p;
+    const char* start = p;
+    while (*p && !IsBlank(*p))
+        ++p;
+    return std::string(start, p);
+}
+
+// The command of a label line: what follows the blank after the label's colon. Null where the
+// line ends at the colon or right after it.
+char* LabelCommand(char* line, const char* labelEnd)
+{
+    const std::size_t at = static_cast<std::size_t>(labelEnd - line) + 1;
+    return at < std::strlen(line) ? line + at : nullptr;
+}
+
+} // namespace
+
+void CVexbusDlg::OnLoad()
+{
+    if (m_pBatch)
+        return; // one batch at a time: a click dispatched by the running batch's pump
+    DetectChip();
+
+    FileDialogRequest request;
+    request.open = true;
+    request.defaultExt = "txt";
+    request.initialName = "load";
+    request.filter = "All Files (*.*)|*.*|Text File(*.txt)|*.txt|Batch File(*.bat)|*.bat|";
+    const std::optional<std::string> path = UiFileDialog(request);
+    if (!path)
+        return;
+
+    std::FILE* file = std::fopen(path->c_str(), "r");
+    if (!file) {
+        UiMessageBox("Open file failed", "Error", MB_OK);
+        return;
+    }
+    m_pLoadPath->setText(QString::fromStdString(*path));
+    AddLog(*path);
+    AddLog("start to load bat file -- " + *path);
+    RunBatch(file);
+    std::fclose(file);
+    AddLog("#### OK ####  load bat file done -- " + *path);
+
+    if (m_closeRequest) {
+        const int result = *m_closeRequest;
+        m_closeRequest.reset();
+        QDialog::done(result);
+    }
+}
+
+void CVexbusDlg::done(int result)
+{
+    if (m_pBatch) {
+        m_bStopBatch = true;
+        m_closeRequest = result;
+        return;
+    }
+    QDialog::done(result);
+}
+
+void CVexbusDlg::RunBatch(std::FILE* file)
+{
+    char line[kLineBuffer];
+
+    int readCount = 0;
+    std::rewind(file);
+    while (!std::feof(file)) {
+        ++readCount;
+        if (!ReadPiece(line, file) && std::ferror(file))
+            break;
+    }
+    std::rewind(file);
+
+    CProgressWnd wnd(this, "Write to target machine", false);
+    wnd.SetRange(0, readCount, 1);
+    m_pBatch = &wnd;
+    m_bStopBatch = false;
+
+    std::string target;
+    bool seeking = false;
+    int lineNumber = 0;
+    while (ReadPiece(line, file)) {
+        const char* p = line;
+        const std::string first = NextWord(p);
+        if (seeking) {
+            if (strcasecmp(first.c_str(), target.c_str()) == 0) {
+                seeking = false;
+                if (char* command = LabelCommand(line, p))
+                    ExecuteCommand(command);
+            }
+            continue;
+        }
+
+        ++lineNumber;
+        wnd.SetText("Writing line %d - %s", lineNumber, line);
+        wnd.StepIt();
+        wnd.PumpMessages(true);
+        if (wnd.IsCancelled() || m_bStopBatch)
+            break;
+
+        if (first.empty())
+            continue;
+        if (strcasecmp(first.c_str(), "goto") == 0) {
+            const std::string label = NextWord(p);
+            if (label.empty())
+                continue; // no target: no jump
+            target = label + ":";
+            std::rewind(file);
+            seeking = true;
+        } else if (first.back() == ':') {
+            if (char* command = LabelCommand(line, p))
+                ExecuteCommand(command);
+        } else {
+            ExecuteCommand(line);
+        }
+    }
+    m_pBatch = nullptr;
+}

@@ -1,0 +1,89 @@
+#include "QtUiResponder.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace {
+
+QMessageBox::Icon IconOf(unsigned type)
+{
+    switch (type & MB_ICONMASK) {
+    case MB_ICONHAND: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons ButtonsOf(unsigned type)
+{
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MB_YESNO: return QMessageBox::Yes | QMessageBox::No;
+    default: return QMessageBox::Ok;
+    }
+}
+
+int AnswerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Cancel: return IDCANCEL;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return IDOK;
+    }
+}
+
+QString ToQt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+int QtUiResponder::MessageBox(const std::string& text, const std::string& caption, unsigned type)
+{
+    QMessageBox box(IconOf(type), ToQt(caption), ToQt(text), ButtonsOf(type),
+                    QApplication::activeWindow());
+    return AnswerOf(box.exec());
+}
+
+std::optional<std::string> QtUiResponder::FileDialog(const FileDialogRequest& request)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!request.overwritePrompt)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(NameFilters(request.filter));
+    dialog.setDefaultSuffix(ToQt(request.defaultExt));
+    if (!request.initialName.empty())
+        dialog.selectFile(ToQt(request.initialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+QStringList QtUiResponder::NameFilters(const std::string& filter)
+{
+    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            break;
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        QString name = parts[i];
+        name.remove(trailingPatterns);
+        filters << QStringLiteral("%1 (%2)").arg(name, patterns.join(QLatin1Char(' ')));
+    }
+    return filters;
+}

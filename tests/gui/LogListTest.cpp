@@ -1,0 +1,56 @@
+#include "DialogFixture.h"
+
+#include <QScrollBar>
+
+
+namespace {
+
+bool Shows(const LogList& list, int row)
+{
+    const QRect rect = list.visualRect(list.model()->index(row, 0));
+    return rect.isValid() && list.viewport()->rect().contains(rect);
+}
+
+} // namespace
+
+TEST(LogListTest, ListsLinesLikeAListControl)
+{
+    LogList list;
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(list.InsertItem(0, "b"), 0);
+    EXPECT_EQ(list.InsertItem(0, "a"), 0);
+    EXPECT_EQ(list.InsertItem(99, "c"), 2);
+    EXPECT_EQ(list.InsertItem(-5, "first"), 0);
+    ASSERT_EQ(list.GetItemCount(), 4);
+    EXPECT_EQ(list.GetItemText(0), "first");
+    EXPECT_EQ(list.GetItemText(3), "c");
+    EXPECT_EQ(list.GetItemText(4), "");
+    EXPECT_EQ(list.GetItemText(-1), "");
+    EXPECT_EQ(list.model()->data(list.model()->index(1, 0)).toString(), QStringLiteral("a"));
+    list.DeleteAllItems();
+    EXPECT_EQ(list.GetItemCount(), 0);
+}
+
+TEST_F(DialogFixture, AddLogAppendsAndScrollsToTheNewLine)
+{
+    LogList& list = *dlg->m_pLogList;
+    for (int i = 0; i < 300; ++i)
+        dlg->AddLog("line " + std::to_string(i));
+    ASSERT_EQ(list.GetItemCount(), 301);
+    EXPECT_EQ(list.GetItemText(300), "line 299");
+    EXPECT_TRUE(Shows(list, 300));
+    EXPECT_FALSE(Shows(list, 1));
+
+    list.EnsureVisible(1, false);
+    EXPECT_TRUE(Shows(list, 1));
+    EXPECT_FALSE(Shows(list, 300));
+}
+
+TEST_F(DialogFixture, TheLogListHoldsManyLinesAndShowsTheLast)
+{
+    for (int i = 0; i < 100000; ++i)
+        dlg->AddLog("i2cr 1a 10 -> 5a");
+    QApplication::processEvents();
+    EXPECT_EQ(dlg->m_pLogList->GetItemCount(), 100001);
+    EXPECT_TRUE(Shows(*dlg->m_pLogList, 100000));
+}

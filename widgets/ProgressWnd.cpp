@@ -1,0 +1,416 @@
+#include "ProgressWnd.h"
+
+#include "UiServices.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+constexpr int Margin = 10;
+constexpr int CreateWidth = 390;
+// The 3-D edge that the button and the bar are measured with.
+constexpr int Edge = 2;
+constexpr int TextIntervalMs = 40;
+
+int ClampToInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+// The program's main window: the root of the active window's chain of owners, so that a dialog
+// or another progress window that happens to be active is not taken for it.
+QWidget* MainWindow()
+{
+    QWidget* wnd = QApplication::activeWindow();
+    while (wnd && wnd->parentWidget())
+        wnd = wnd->parentWidget()->window();
+    return wnd;
+}
+
+// Whole percent of the position against the width of the range. Every user's range starts at
+// 0, so the lower bound is not subtracted; values outside 0..100 stay, so that an overrun shows.
+int Percent(int pos, int lower, int upper)
+{
+    if (upper <= lower)
+        return 0;
+    return ClampToInt(static_cast<long long>(pos) * 100 / (static_cast<long long>(upper) - lower));
+}
+
+// Length of the text without a multi-byte character that the cut left incomplete.
+std::size_t WholeUtf8(const char* text, std::size_t length)
+{
+    std::size_t start = length;
+    while (start > 0 && (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80)
+        --start;
+    if (start == 0)
+        return length;
+    const auto lead = static_cast<unsigned char>(text[start - 1]);
+    const std::size_t need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return length - (start - 1) < need ? start - 1 : length;
+}
+
+// Both bar kinds are drawn by one style sheet so that they look alike but for the segments.
+const char* const SmoothBarStyle =
+    "QProgressBar { border: 1px solid palette(dark); background: palette(base); }"
+    "QProgressBar::chunk { background: palette(highlight); }";
+const char* const SegmentedBarStyle =
+    "QProgressBar { border: 1px solid palette(dark); background: palette(base); }"
+    "QProgressBar::chunk { background: palette(highlight); width: 8px; margin: 1px; }";
+
+} // namespace
+
+CProgressWnd::CProgressWnd()
+{
+    SetDefaults();
+}
+
+CProgressWnd::CProgressWnd(QWidget* parent, const QString& title, bool smooth)
+{
+    SetDefaults();
+    m_strTitle = title;
+    Create(parent, title, smooth);
+}
+
+CProgressWnd::~CProgressWnd()
+{
+    DestroyWindow();
+}
+
+void CProgressWnd::SetDefaults()
+{
+    m_bCancel = false;
+    m_bModal = false;
+    m_bKeepPosition = true;
+    m_nPos = 0;
+    m_nShownPercent = 0;
+    m_nStep = 1;
+    m_nUpper = 100;
+    m_nLower = 0;
+    m_nTextLines = 4;
+    m_strTitle = QStringLiteral("Progress");
+    m_strCancelCaption = QStringLiteral(" Cancel ");
+}
+
+bool CProgressWnd::Create(QWidget* parent, const QString& title, bool smooth)
+{
+    // One window per object: a second one would orphan the first.
+    if (m_wnd)
+        return false;
+
+    m_fontMessage = QApplication::font("QMessageBox");
+    m_pMainWnd = parent ? parent : MainWindow();
+
+    auto* wnd = new QWidget(m_pMainWnd, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                            | Qt::WindowStaysOnTopHint);
+    wnd->setAttribute(Qt::WA_ShowWithoutActivating);
+    // A close request destroys the window, as it would any other; the object stays usable.
+    wnd->setAttribute(Qt::WA_DeleteOnClose);
+    wnd->setWindowTitle(title);
+    wnd->setCursor(Qt::BusyCursor);
+    wnd->setBackgroundRole(QPalette::Button);
+    wnd->setAutoFillBackground(true);
+
+    m_wndText = new QLabel(wnd);
+    m_wndText->setTextFormat(Qt::PlainText);
+    m_wndText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_wndText->setWordWrap(false);
+    m_wndText->setCursor(Qt::ArrowCursor);
+
+    m_wndBar = new QProgressBar(wnd);
+    m_wndBar->setTextVisible(false);
+    m_wndBar->setStyleSheet(QString::fromLatin1(smooth ? SmoothBarStyle : SegmentedBarStyle));
+    m_wndBar->setRange(0, 100);
+    m_wndBar->setValue(0);
+    m_wndBar->setCursor(Qt::ArrowCursor);
+
+    m_btnCancel = new QPushButton(m_strCancelCaption, wnd);
+    m_btnCancel->setCursor(Qt::ArrowCursor);
+    connect(m_btnCancel, &QPushButton::clicked, this, &CProgressWnd::OnCancel);
+
+    // A batch sets the text for every line; repainting it each time would cost more than the
+    // batch's own work, so the text area is refreshed at a steady pace instead.
+    m_textTimer = new QTimer(wnd);
+    m_textTimer->setSingleShot(true);
+    m_textTimer->setInterval(TextIntervalMs);
+    connect(m_textTimer, &QTimer::timeout, this, &CProgressWnd::ShowText);
+
+    m_btnCancel->setFont(m_fontMessage);
+    m_wndText->setFont(m_fontMessage);
+
+    wnd->installEventFilter(this);
+    m_wnd = wnd;
+
+    LayoutControls(m_nTextLines, CreateWidth);
+    if (m_bKeepPosition)
+        RestorePosition();
+    else
+        CenterWindow();
+    Show();
+    return true;
+}
+
+void CProgressWnd::LayoutControls(int lines, int width)
+{
+    const QFontMetrics fm(m_fontMessage);
+
+    QString measure = QStringLiteral("M");
+    for (int i = 1; i < lines; ++i)
+        measure += QStringLiteral("\nM");
+    const int textHeight = fm.boundingRect(QRect(Margin, Margin, width, 0),
+                                           Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, measure)
+                               .height();
+    const QRect text(Margin, Margin, width, textHeight);
+
+    const QSize button(fm.horizontalAdvance(m_strCancelCaption + QStringLiteral("  ")) + 4 * Edge,
+                       fm.height() + 3 * Edge);
+    const QRect buttonRect(text.right() + 1 - button.width(), text.bottom() + 1 + Margin,
+                           button.width(), button.height());
+    const QRect barRect(QPoint(text.left(), buttonRect.top() + Edge),
+                        QPoint(buttonRect.left() - Margin - 1, buttonRect.bottom() - Edge));
+
+    m_wnd->setFixedSize(width + 2 * Margin, textHeight + button.height() + 3 * Margin);
+    m_wndBar->setGeometry(barRect);
+    m_btnCancel->setGeometry(buttonRect);
+    m_wndText->setGeometry(text);
+}
+
+void CProgressWnd::RestorePosition()
+{
+    const int x = GetProfileInt("Settings", "X", -1);
+    const int y = GetProfileInt("Settings", "Y", -1);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize();
+    if (x >= 0 && x < size.width() && y >= 0 && y < size.height())
+        m_wnd->move(x, y);
+    else
+        CenterWindow();
+}
+
+void CProgressWnd::CenterWindow()
+{
+    const QWidget* owner = m_wnd->parentWidget();
+    const bool overOwner = owner && owner->isVisible() && !owner->isMinimized();
+    const QScreen* screen = overOwner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect over = overOwner ? owner->frameGeometry() : area;
+    const QSize size = m_wnd->frameGeometry().size();
+
+    QPoint topLeft = over.center() - QPoint(size.width() / 2, size.height() / 2);
+    topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - size.width())));
+    topLeft.setY(std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - size.height())));
+    m_wnd->move(topLeft);
+}
+
+void CProgressWnd::SavePosition()
+{
+    if (!m_wnd)
+        return;
+    const QPoint p = m_wnd->pos();
+    WriteProfileInt("Settings", "X", p.x());
+    WriteProfileInt("Settings", "Y", p.y());
+}
+
+bool CProgressWnd::BeginModal(const QString& title, bool smooth)
+{
+    if (!m_wnd && !Create(m_pMainWnd, title, smooth))
+        return false;
+    if (m_pMainWnd)
+        m_pMainWnd->setEnabled(false);
+    // The popup is owned by the main window: enable it explicitly, or it stays disabled too.
+    m_wnd->setEnabled(true);
+    m_bModal = true;
+    return true;
+}
+
+void CProgressWnd::SetRange(int lower, int upper, int step)
+{
+    if (!m_wnd)
+        return;
+    // An empty range shows an empty bar rather than the busy indicator of a 0..0 range.
+    if (upper > lower)
+        m_wndBar->setRange(lower, upper);
+    else
+        m_wndBar->setRange(0, 1);
+    m_wndBar->setValue(upper > lower ? std::clamp(m_nPos, lower, upper) : 0);
+    m_nUpper = upper;
+    m_nLower = lower;
+    m_nStep = step;
+}
+
+int CProgressWnd::SetPos(int pos)
+{
+    if (!m_wnd)
+        return m_nPos;
+    Show();
+    m_nPos = pos;
+
+    const int percent = Percent(pos, m_nLower, m_nUpper);
+    if (percent != m_nShownPercent) {
+        m_nShownPercent = percent;
+        m_wnd->setWindowTitle(QStringLiteral("%1 [%2%]").arg(m_strTitle, QString::number(percent)));
+    }
+
+    const int previous = m_wndBar->value();
+    m_wndBar->setValue(m_nUpper > m_nLower ? std::clamp(pos, m_nLower, m_nUpper) : 0);
+    return previous;
+}
+
+int CProgressWnd::OffsetPos(int delta)
+{
+    if (!m_wnd)
+        return m_nPos;
+    Show();
+    return SetPos(ClampToInt(static_cast<long long>(m_nPos) + delta));
+}
+
+int CProgressWnd::StepIt()
+{
+    return OffsetPos(m_nStep);
+}
+
+int CProgressWnd::SetStep(int step)
+{
+    const int previous = m_nStep;
+    m_nStep = step;
+    return previous;
+}
+
+void CProgressWnd::SetText(const char* format, ...)
+{
+    if (!m_wnd)
+        return;
+    char buffer[TextBufferSize];
+    va_list args;
+    va_start(args, format);
+    const int written = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+
+    std::size_t length = written < 0 ? 0 : static_cast<std::size_t>(written);
+    if (length >= sizeof buffer)
+        length = WholeUtf8(buffer, sizeof buffer - 1);
+    m_strText = QString::fromUtf8(buffer, static_cast<qsizetype>(length));
+    if (!m_textTimer->isActive())
+        ShowText();
+}
+
+void CProgressWnd::ShowText()
+{
+    if (!m_wnd || m_wndText->text() == m_strText)
+        return;
+    m_wndText->setText(m_strText);
+    m_textTimer->start();
+}
+
+void CProgressWnd::Clear()
+{
+    if (m_wnd) {
+        m_strText.clear();
+        m_wndText->clear();
+    }
+    SetPos(0);
+    m_bCancel = false;
+    m_nPos = 0;
+}
+
+void CProgressWnd::Show()
+{
+    if (m_wnd && !m_wnd->isVisible())
+        m_wnd->show();
+}
+
+void CProgressWnd::Hide()
+{
+    if (m_wnd && m_wnd->isVisible())
+        m_wnd->hide();
+}
+
+void CProgressWnd::PumpMessages(bool escapeCancels)
+{
+    if (m_bModal && m_wnd && QApplication::focusWidget() != m_wnd) {
+        m_wnd->activateWindow();
+        m_wnd->setFocus();
+    }
+    if (m_bCancel)
+        return;
+
+    // Events are watched while they are dispatched, so that an Escape already queued counts.
+    const bool outerEscapeCancels = m_bEscapeCancels;
+    m_bEscapeCancels = escapeCancels;
+    if (m_nPumpDepth++ == 0)
+        qApp->installEventFilter(this);
+    QCoreApplication::processEvents();
+    if (--m_nPumpDepth == 0)
+        qApp->removeEventFilter(this);
+    m_bEscapeCancels = outerEscapeCancels;
+}
+
+bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close && m_wnd && watched == m_wnd) {
+        // The window deletes itself after this event; from now on there is none.
+        m_wnd->removeEventFilter(this);
+        m_wnd = nullptr;
+        return false;
+    }
+    if (m_nPumpDepth == 0 || m_bCancel)
+        return false;
+
+    if (event->type() == QEvent::KeyPress) {
+        if (m_bEscapeCancels && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            OnCancel();
+    } else if (event->type() == QEvent::MouseButtonRelease && m_bModal && m_wnd) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QRect button(m_btnCancel->mapToGlobal(QPoint(0, 0)), m_btnCancel->size());
+        if (mouse->button() == Qt::LeftButton && button.contains(mouse->globalPosition().toPoint()))
+            OnCancel();
+    }
+    return false;
+}
+
+void CProgressWnd::OnCancel()
+{
+    m_bCancel = true;
+    Hide();
+    // Modal: the window goes at once, without saving its position; the main window stays
+    // disabled until DestroyWindow.
+    if (m_bModal && m_wnd)
+        m_wnd->close();
+    if (m_pMainWnd)
+        m_pMainWnd->activateWindow();
+}
+
+bool CProgressWnd::DestroyWindow()
+{
+    if (m_bKeepPosition)
+        SavePosition();
+    if (m_bModal) {
+        m_bModal = false;
+        if (m_pMainWnd)
+            m_pMainWnd->setEnabled(true);
+    }
+    if (!m_wnd)
+        return false;
+    QWidget* wnd = m_wnd;
+    wnd->removeEventFilter(this);
+    m_wnd = nullptr;
+    delete wnd;
+    return true;
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QEvent;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+// The small top-most popup that long operations show: four lines of text, a bar, a Cancel button,
+// and the title with the percentage done in its caption.
+//
+// The object and its window live apart: the window may be closed or destroyed by someone else
+// (a close request, the death of its parent) while a caller still holds the object; every
+// operation then behaves as if there were no window.
+class CProgressWnd : public QObject {
+    Q_OBJECT
+
+public:
+    CProgressWnd();
+    // A null parent stands for the main window: the root owner of the active window.
+    CProgressWnd(QWidget* parent, const QString& title, bool smooth = false);
+    ~CProgressWnd() override;
+
+    CProgressWnd(const CProgressWnd&) = delete;
+    CProgressWnd& operator=(const CProgressWnd&) = delete;
+
+    bool Create(QWidget* parent, const QString& title, bool smooth = false);
+    bool BeginModal(const QString& title, bool smooth = false);
+
+    void SetRange(int lower, int upper, int step);
+    int SetPos(int pos);
+    int OffsetPos(int delta);
+    int SetStep(int step);
+    int StepIt();
+    // printf-style; what does not fit the buffer is cut.
+    [[gnu::format(printf, 2, 3)]] void SetText(const char* format, ...);
+    void Clear();
+
+    void Show();
+    void Hide();
+    // Dispatches what is pending and returns at once; never waits.
+    void PumpMessages(bool escapeCancels);
+    bool IsCancelled() const { return m_bCancel; }
+
+    bool DestroyWindow();
+
+    // The popup, or null when there is no window.
+    QWidget* GetWindow() const { return m_wnd; }
+
+    static constexpr int TextBufferSize = 512;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void OnCancel();
+
+private:
+    void SetDefaults();
+    void LayoutControls(int lines, int width);
+    void RestorePosition();
+    void SavePosition();
+    void CenterWindow();
+    void ShowText();
+
+    // Given their values by SetDefaults.
+    bool m_bCancel;
+    bool m_bModal;
+    bool m_bKeepPosition;
+    int m_nPos;
+    int m_nShownPercent;
+    int m_nStep;
+    int m_nUpper;
+    int m_nLower;
+    int m_nTextLines;
+
+    // The controls are children of m_wnd: valid exactly while m_wnd is.
+    QPointer<QWidget> m_wnd;
+    QLabel* m_wndText = nullptr;
+    QProgressBar* m_wndBar = nullptr;
+    QPushButton* m_btnCancel = nullptr;
+    QTimer* m_textTimer = nullptr;
+    QPointer<QWidget> m_pMainWnd;
+
+    QString m_strTitle;
+    QString m_strCancelCaption;
+    QFont m_fontMessage;
+    // The latest text; the text area catches up with it at a steady pace.
+    QString m_strText;
+
+    bool m_bEscapeCancels = false;
+    int m_nPumpDepth = 0;
+};
