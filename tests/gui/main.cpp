@@ -19,7 +19,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     std::string configTemplate =
-        (std::filesystem::temp_directory_path() / "vexbus-gui-XXXXXX").string();
+        (std::filesystem::temp_directory_path() / "vexbus-test-XXXXXX").string();
     const char* configDir = mkdtemp(configTemplate.data());
     if (!configDir)
         return EXIT_FAILURE;
