@@ -1,5 +1,6 @@
 #include "HexScan.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
@@ -18,32 +19,35 @@ int DigitValue(char c)
 
 } // namespace
 
+bool ScanHexNumber(const char*& p, std::uint32_t& value)
+{
+    const char* s = p;
+    while (std::isspace(static_cast<unsigned char>(*s)))
+        ++s;
+    bool negative = false;
+    if (*s == '+' || *s == '-')
+        negative = *s++ == '-';
+    // "0x" with no digit after it is the number 0 followed by an "x".
+    if (s[0] == '0' && (s[1] == 'x' || s[1] == 'X') && DigitValue(s[2]) >= 0)
+        s += 2;
+    if (DigitValue(*s) < 0)
+        return false;
+    constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();
+    std::uint64_t v = 0;
+    for (int d; (d = DigitValue(*s)) >= 0; ++s)
+        v = std::min(v * 16 + static_cast<std::uint64_t>(d), kMax + 1);
+    if (v > kMax)
+        value = static_cast<std::uint32_t>(kMax);
+    else
+        value = negative ? 0u - static_cast<std::uint32_t>(v) : static_cast<std::uint32_t>(v);
+    p = s;
+    return true;
+}
+
 std::uint32_t ScanHex(const std::string& text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (i + 2 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')
-        && DigitValue(text[i + 2]) >= 0)
-        i += 2;
-    // Out of range saturates, as the 32-bit strtoul behind "%X" does.
-    constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();
-    std::uint64_t value = 0;
-    bool overflow = false;
-    for (; i < text.size() && DigitValue(text[i]) >= 0; ++i) {
-        value = value * 16 + static_cast<std::uint64_t>(DigitValue(text[i]));
-        if (value > kMax) {
-            overflow = true;
-            value = kMax;
-        }
-    }
-    if (overflow)
-        return static_cast<std::uint32_t>(kMax);
-    const auto result = static_cast<std::uint32_t>(value);
-    return negative ? 0u - result : result;
+    const char* p = text.c_str();
+    std::uint32_t value = 0;
+    ScanHexNumber(p, value);
+    return value;
 }

@@ -3,7 +3,13 @@
 #include <cstdint>
 #include <string>
 
-// Reads a hexadecimal number as the C library's "%X" does: leading white space, an optional
-// sign and "0x" prefix, digits up to the first other character. No number reads as 0, so an
-// empty or non-numeric field never yields an undefined value.
+// The one reader of hexadecimal input, for the edits and the command line alike. It reads a
+// number as the C library's "%X" and "%lx" conversions do: leading white space, an optional sign
+// and "0x" prefix, then digits up to the first other character; a value beyond 32 bits saturates,
+// as the 32-bit strtoul behind them does. True with p past the number; false, with p and value
+// untouched, where no number can be read.
+bool ScanHexNumber(const char*& p, std::uint32_t& value);
+
+// A whole field: no number reads as 0, so an empty or non-numeric field never yields an undefined
+// value.
 std::uint32_t ScanHex(const std::string& text);

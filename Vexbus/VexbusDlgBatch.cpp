@@ -4,7 +4,9 @@
 #include "ProgressWnd.h"
 #include "UiServices.h"
 
+#include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -109,7 +111,9 @@ void CVexbusDlg::RunBatch(std::FILE* file)
 {
     char line[kLineBuffer];
 
-    int readCount = 0;
+    // Wider than the window's int: a huge file, or a goto loop left running for days, must not
+    // overflow the counts.
+    long long readCount = 0;
     std::rewind(file);
     while (!std::feof(file)) {
         ++readCount;
@@ -119,13 +123,13 @@ void CVexbusDlg::RunBatch(std::FILE* file)
     std::rewind(file);
 
     CProgressWnd wnd(this, "Write to target machine", false);
-    wnd.SetRange(0, readCount, 1);
+    wnd.SetRange(0, static_cast<int>(std::min<long long>(readCount, INT_MAX)), 1);
     m_pBatch = &wnd;
     m_bStopBatch = false;
 
     std::string target;
     bool seeking = false;
-    int lineNumber = 0;
+    long long lineNumber = 0;
     while (ReadPiece(line, file)) {
         const char* p = line;
         const std::string first = NextWord(p);
@@ -139,7 +143,7 @@ void CVexbusDlg::RunBatch(std::FILE* file)
         }
 
         ++lineNumber;
-        wnd.SetText("Writing line %d - %s", lineNumber, line);
+        wnd.SetText("Writing line %lld - %s", lineNumber, line);
         wnd.StepIt();
         wnd.PumpMessages(true);
         if (wnd.IsCancelled() || m_bStopBatch)

@@ -2,6 +2,7 @@
 #include "VexbusDlg.h"
 
 #include "CmdArgs.h"
+#include "HexScan.h"
 #include "I2CLink.h"
 #include "LogList.h"
 #include "UiServices.h"
@@ -14,12 +15,26 @@
 #include <cstring>
 #include <string>
 #include <strings.h>
+#include <utility>
 
 namespace {
 
 // "delay" blocks the user-interface thread; a longer wait (0xFFFFFFFF would be endless) is cut.
 constexpr std::uint32_t kMaxDelayMs = 600000;
-constexpr std::size_t kMaxWord = 19;
+// Counted and block reads stop after this many registers (a whole 16-bit sub-address space): a
+// count like ffffffff would otherwise log until memory runs out.
+constexpr std::uint32_t kMaxReads = 0x10000;
+
+std::uint32_t ReadCount(std::uint32_t n)
+{
+    return std::min(n, kMaxReads);
+}
+
+// "ior" and "ior16" take their count signed: 0 and below read nothing.
+std::uint32_t SignedReadCount(std::uint32_t n)
+{
+    return static_cast<std::int32_t>(n) > 0 ? ReadCount(n) : 0;
+}
 
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
@@ -38,40 +53,9 @@ bool IsBlank(char c)
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// One "%lx" conversion: blanks, an optional sign, an optional "0x", then hexadecimal digits up to
-// the first other character. False, with p unmoved, where no number can be read.
-bool ScanHex(const char*& p, std::uint32_t& value)
-{
-    const char* s = p;
-    while (IsBlank(*s))
-        ++s;
-    bool negative = false;
-    if (*s == '+' || *s == '-')
-        negative = *s++ == '-';
-    if (s[0] == '0' && (s[1] == 'x' || s[1] == 'X') && HexDigit(s[2]) >= 0)
-        s += 2;
-    if (HexDigit(*s) < 0)
-        return false;
-    std::uint32_t v = 0;
-    for (int d; (d = HexDigit(*s)) >= 0; ++s)
-        v = (v << 4) | static_cast<std::uint32_t>(d);
-    value = negative ? 0u - v : v;
-    p = s;
-    return true;
-}
-
 // "%s %lx %lx %lx %lx %lx": the word and up to five numbers; returns the number of items read.
+// The word is kept whole, however long: beyond seven characters it matches no keyword and so
+// ends as an unknown command.
 int ScanLine(const char* line, std::string& word, CmdArgs& args)
 {
     const char* p = line;
@@ -86,7 +70,7 @@ int ScanLine(const char* line, std::string& word, CmdArgs& args)
     std::uint32_t* nums[] = {&args.num1, &args.num2, &args.num3, &args.num4, &args.num5};
     int n = 1;
     for (std::uint32_t* num : nums) {
-        if (!ScanHex(p, *num))
+        if (!ScanHexNumber(p, *num))
             break;
         ++n;
     }
@@ -134,29 +118,27 @@ int CVexbusDlg::ExecuteCommand(char* line)
     }
     args.count = n - 1;
 
-    if (word.size() <= kMaxWord) {
-        using Handler = int (CVexbusDlg::*)(CmdArgs*);
-        static constexpr std::pair<const char*, Handler> kHandlers[] = {
-            {"i2cr", &CVexbusDlg::CmdI2cr},   {"i2cr16", &CVexbusDlg::CmdI2cr16},
-            {"i2cw", &CVexbusDlg::CmdI2cw},   {"i2cw16", &CVexbusDlg::CmdI2cw16},
-            {"ior16", &CVexbusDlg::CmdIor16}, {"iow16", &CVexbusDlg::CmdIow16},
-            {"ior", &CVexbusDlg::CmdIor},     {"iow", &CVexbusDlg::CmdIow},
-        };
-        for (const auto& [keyword, handler] : kHandlers) {
-            if (Is(word, keyword))
-                return (this->*handler)(&args);
-        }
-        if (Is(word, "portr") || Is(word, "portw") || Is(word, "rem") || Is(word, "#") || Is(word, ";"))
-            return 1;
-        if (Is(word, "pause")) {
-            AppMessageBox(length > 5 ? std::string(line + 5) : std::string("Press OK to continue"),
-                          MB_OKCANCEL | MB_ICONINFORMATION);
-            return 1;
-        }
-        if (Is(word, "delay")) {
-            UiSleep(std::min(args.num1, kMaxDelayMs));
-            return 1;
-        }
+    using Handler = int (CVexbusDlg::*)(CmdArgs*);
+    static constexpr std::pair<const char*, Handler> kHandlers[] = {
+        {"i2cr", &CVexbusDlg::CmdI2cr},   {"i2cr16", &CVexbusDlg::CmdI2cr16},
+        {"i2cw", &CVexbusDlg::CmdI2cw},   {"i2cw16", &CVexbusDlg::CmdI2cw16},
+        {"ior16", &CVexbusDlg::CmdIor16}, {"iow16", &CVexbusDlg::CmdIow16},
+        {"ior", &CVexbusDlg::CmdIor},     {"iow", &CVexbusDlg::CmdIow},
+    };
+    for (const auto& [keyword, handler] : kHandlers) {
+        if (Is(word, keyword))
+            return (this->*handler)(&args);
+    }
+    if (Is(word, "portr") || Is(word, "portw") || Is(word, "rem") || Is(word, "#") || Is(word, ";"))
+        return 1;
+    if (Is(word, "pause")) {
+        AppMessageBox(length > 5 ? std::string(line + 5) : std::string("Press OK to continue"),
+                      MB_OKCANCEL | MB_ICONINFORMATION);
+        return 1;
+    }
+    if (Is(word, "delay")) {
+        UiSleep(std::min(args.num1, kMaxDelayMs));
+        return 1;
     }
 
     if (line[0] == '#') {
@@ -179,7 +161,7 @@ int CVexbusDlg::BlockRead(CmdArgs* a, bool wide)
     // is cleared first, so a failed or short transfer shows 00 rather than an older block.
     const std::uint32_t size = a->num4 & 0xFF;
     std::array<u8, 256> buffer{};
-    for (std::uint32_t j = 0; j < a->num3; ++j) {
+    for (std::uint32_t j = 0, n = ReadCount(a->num3); j < n; ++j) {
         const std::uint32_t sub = a->num2 + j;
         std::fill_n(buffer.begin(), size, u8{0});
         if (wide)
@@ -210,7 +192,7 @@ int CVexbusDlg::CmdI2cr(CmdArgs* a)
         return 1;
     }
     case 3:
-        for (std::uint32_t i = 0; i < a->num3; ++i) {
+        for (std::uint32_t i = 0, n = ReadCount(a->num3); i < n; ++i) {
             const std::uint32_t sub = a->num2 + i;
             u8 byte = 0;
             const bool ok = g_pLink->Read8(static_cast<u8>(a->num1), static_cast<u8>(sub), &byte) == 0;
@@ -241,7 +223,7 @@ int CVexbusDlg::CmdI2cr16(CmdArgs* a)
         return 1;
     }
     case 3:
-        for (std::uint32_t i = 0; i < a->num3; ++i) {
+        for (std::uint32_t i = 0, n = ReadCount(a->num3); i < n; ++i) {
             const std::uint32_t sub = a->num2 + i;
             u8 byte = 0;
             const bool ok = g_pLink->Read16(static_cast<u8>(a->num1), static_cast<u16>(sub), &byte) == 0;
@@ -302,9 +284,8 @@ int CVexbusDlg::CmdIor(CmdArgs* a)
 {
     if (a->count != 2)
         return MissingParameters("ior");
-    const auto n = static_cast<std::int32_t>(a->num2);
-    for (std::int32_t i = 0; i < n; ++i) {
-        const u8 address = static_cast<u8>(a->num1 + static_cast<std::uint32_t>(i));
+    for (std::uint32_t i = 0, n = SignedReadCount(a->num2); i < n; ++i) {
+        const u8 address = static_cast<u8>(a->num1 + i);
         u8 byte = 0;
         const bool ok = g_pLink->ReadReg8(address, &byte) == 0;
         a->num4 = byte;
@@ -327,9 +308,8 @@ int CVexbusDlg::CmdIor16(CmdArgs* a)
         break;
     }
     case 2: {
-        const auto n = static_cast<std::int32_t>(a->num2);
-        for (std::int32_t i = 0; i < n; ++i) {
-            const std::uint32_t address = a->num1 + static_cast<std::uint32_t>(i);
+        for (std::uint32_t i = 0, n = SignedReadCount(a->num2); i < n; ++i) {
+            const std::uint32_t address = a->num1 + i;
             u8 byte = 0;
             const bool ok = g_pLink->ReadReg16(static_cast<u16>(address), &byte) == 0;
             a->num4 = byte;

@@ -37,7 +37,7 @@ void CVexbusDlg::DetectChip()
 {
     if (g_unknownRegister.CheckChipId()) {
         char line[32];
-        std::snprintf(line, sizeof line, "ChipID = %X", g_pLink->GetDeviceAddress());
+        std::snprintf(line, sizeof line, "ChipID = %X", static_cast<unsigned>(g_pLink->GetDeviceAddress()));
         AddLog(line);
         theApp.m_pRegister = &g_unknownRegister;
     } else {
@@ -66,8 +66,8 @@ bool CVexbusDlg::ReadRange(std::FILE* file)
         else
             CmdI2cr16(&args);
         if (file)
-            std::fprintf(file, eight ? "i2crw %02x %02x %02x\n" : "i2crw16 %02x %04x %02x\n", slave, args.num2,
-                         args.num3 & 0xFF);
+            std::fprintf(file, eight ? "i2crw %02x %02x %02x\n" : "i2crw16 %02x %04x %02x\n", slave,
+                         args.num2, args.num3 & 0xFF);
     }
     return true;
 }

@@ -1,5 +1,7 @@
 #include "comm.h"
 
+#include "CommBackend.h"
+
 #include <cerrno>
 #include <charconv>
 #include <ctime>
@@ -15,6 +17,8 @@ namespace {
 
 // A port that takes no byte for this long is taken as stuck.
 constexpr int kWriteStallMs = 1000;
+
+constinit CommBackend* g_backend = nullptr;
 
 std::map<std::string, std::string>& PortPaths()
 {
@@ -94,6 +98,11 @@ std::string CommDevicePath(const std::string& name)
     return name;
 }
 
+void SetCommBackend(CommBackend* backend)
+{
+    g_backend = backend;
+}
+
 void CommSetPortPath(const std::string& name, const std::string& path)
 {
     if (path.empty())
@@ -105,6 +114,8 @@ void CommSetPortPath(const std::string& name, const std::string& path)
 // On failure errno tells the step: that of open(), or ENOTTY/EINVAL from the configuration.
 int CommOpen(const std::string& name, int baudRate, int parity)
 {
+    if (g_backend)
+        return g_backend->Open(CommDevicePath(name), baudRate, parity);
     const int fd = ::open(CommDevicePath(name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return -1;
@@ -119,12 +130,18 @@ int CommOpen(const std::string& name, int baudRate, int parity)
 
 void CommClose(int fd)
 {
+    if (g_backend) {
+        g_backend->Close(fd);
+        return;
+    }
     if (fd >= 0)
         ::close(fd);
 }
 
 bool CommWrite(int fd, const void* buffer, std::size_t count)
 {
+    if (g_backend)
+        return g_backend->Write(fd, buffer, count);
     const auto* p = static_cast<const unsigned char*>(buffer);
     while (count > 0) {
         const ssize_t n = ::write(fd, p, count);
@@ -147,12 +164,16 @@ bool CommWrite(int fd, const void* buffer, std::size_t count)
 
 std::size_t CommRead(int fd, void* buffer, std::size_t count)
 {
+    if (g_backend)
+        return g_backend->Read(fd, buffer, count);
     const ssize_t n = ::read(fd, buffer, count);
     return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
 std::size_t CommBytesWaiting(int fd)
 {
+    if (g_backend)
+        return g_backend->BytesWaiting(fd);
     int n = 0;
     if (::ioctl(fd, FIONREAD, &n) != 0 || n < 0)
         return 0;
@@ -161,6 +182,8 @@ std::size_t CommBytesWaiting(int fd)
 
 std::uint32_t GetTickCount()
 {
+    if (g_backend)
+        return g_backend->TickCount();
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     const auto ms =

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and then starts vexbus ("run") or runs every test ("test").
-# Usage: scripts/setup.sh run|test [build folder] [extra cmake options...]
+# Installs what is missing, builds, and then starts vexbus ("run"), runs every test ("test") or
+# runs the benchmarks ("bench").
+# Usage: scripts/setup.sh run|test|bench [build folder] [extra cmake options...]
 set -euo pipefail
 
 mode=${1:-run}
@@ -10,6 +11,8 @@ shift $(( $# > 2 ? 2 : $# ))
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libusb-1.0-0-dev googletest libgtest-dev
           libgmock-dev libx11-dev fonts-noto-cjk xvfb xauth)
+# The benchmarks (bench/, scripts/bench.sh).
+packages+=(libbenchmark-dev libxdamage-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -34,7 +37,9 @@ case "$mode" in
     exec "$build/vexbus" ;;
   test)
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(nproc)" ;;
+  bench)
+    exec bash "$top/scripts/bench.sh" "$build" ;;
   *)
-    echo "usage: $0 run|test [build folder] [cmake options]" >&2
+    echo "usage: $0 run|test|bench [build folder] [cmake options]" >&2
     exit 2 ;;
 esac

@@ -2,14 +2,23 @@
 
 #include "LogListModel.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QPalette>
 #include <QScrollBar>
+#include <QTimerEvent>
 
 #include <algorithm>
 #include <climits>
+
+namespace {
+
+// A steady stream of lines is shown about this often.
+constexpr int kFrameMs = 40;
+
+} // namespace
 
 LogList::LogList(QWidget* parent)
     : QAbstractItemView(parent), m_model(new LogListModel(this)),
@@ -30,6 +39,7 @@ LogList::LogList(QWidget* parent)
     m_header->setSectionsClickable(false);
     m_header->setSectionsMovable(false);
     m_header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_rowHeight = std::max(1, fontMetrics().height() + 2);
     updateGeometries();
 }
 
@@ -40,7 +50,9 @@ int LogList::GetItemCount() const
 
 int LogList::InsertItem(int index, const std::string& text)
 {
-    return m_model->InsertItem(index, text);
+    const int row = m_model->InsertItem(index, text);
+    Schedule();
+    return row;
 }
 
 std::string LogList::GetItemText(int index) const
@@ -61,21 +73,56 @@ void LogList::EnsureVisible(int index, bool partialOK)
 void LogList::DeleteAllItems()
 {
     m_model->DeleteAllItems();
+    m_offset = 0;
+    CatchUp();
 }
 
 void LogList::Invalidate()
 {
-    viewport()->update();
-}
-
-int LogList::RowHeight() const
-{
-    return std::max(1, fontMetrics().height() + 2);
+    Schedule();
 }
 
 int LogList::RowAt(int y) const
 {
     return (y + verticalOffset()) / RowHeight();
+}
+
+int LogList::MaxOffset() const
+{
+    const long long content = static_cast<long long>(GetItemCount()) * RowHeight();
+    return static_cast<int>(std::clamp<long long>(content - viewport()->height(), 0, INT_MAX));
+}
+
+void LogList::SetOffset(int offset)
+{
+    m_offset = std::clamp(offset, 0, MaxOffset());
+    Schedule();
+}
+
+void LogList::Schedule()
+{
+    if (m_catchUp.isActive())
+        return;
+    const qint64 since = m_lastCatchUp.isValid() ? m_lastCatchUp.elapsed() : kFrameMs;
+    m_catchUp.start(since >= kFrameMs ? 0 : static_cast<int>(kFrameMs - since), Qt::PreciseTimer, this);
+}
+
+void LogList::CatchUp()
+{
+    m_model->Announce();
+    updateGeometries();
+    viewport()->update();
+    // Last: the announcement asked for a catch-up of its own.
+    m_catchUp.stop();
+    m_lastCatchUp.start();
+}
+
+void LogList::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_catchUp.timerId())
+        CatchUp();
+    else
+        QAbstractItemView::timerEvent(event);
 }
 
 QRect LogList::visualRect(const QModelIndex& index) const
@@ -93,22 +140,21 @@ void LogList::scrollTo(const QModelIndex& index, ScrollHint hint)
     const int height = RowHeight();
     const int top = index.row() * height;
     const int page = viewport()->height();
-    QScrollBar* bar = verticalScrollBar();
     switch (hint) {
     case PositionAtTop:
-        bar->setValue(top);
+        SetOffset(top);
         break;
     case PositionAtBottom:
-        bar->setValue(top + height - page);
+        SetOffset(top + height - page);
         break;
     case PositionAtCenter:
-        bar->setValue(top - (page - height) / 2);
+        SetOffset(top - (page - height) / 2);
         break;
     case QAbstractItemView::EnsureVisible:
-        if (top < bar->value())
-            bar->setValue(top);
-        else if (top + height > bar->value() + page)
-            bar->setValue(top + height - page);
+        if (top < m_offset)
+            SetOffset(top);
+        else if (top + height > m_offset + page)
+            SetOffset(top + height - page);
         break;
     }
 }
@@ -163,7 +209,7 @@ int LogList::horizontalOffset() const
 
 int LogList::verticalOffset() const
 {
-    return verticalScrollBar()->value();
+    return m_offset;
 }
 
 bool LogList::isIndexHidden(const QModelIndex&) const
@@ -228,18 +274,35 @@ void LogList::updateGeometries()
     m_header->setGeometry(view.left(), view.top() - headerHeight, view.width(), headerHeight);
 
     const int height = RowHeight();
-    const long long content = static_cast<long long>(GetItemCount()) * height;
-    const int page = viewport()->height();
     QScrollBar* bar = verticalScrollBar();
     bar->setSingleStep(height);
-    bar->setPageStep(page);
-    bar->setRange(0, static_cast<int>(std::clamp<long long>(content - page, 0, INT_MAX)));
+    bar->setPageStep(viewport()->height());
+    // The new range may move the bar, and the bar moves the view: the view's position is kept.
+    const int offset = std::min(m_offset, MaxOffset());
+    bar->setRange(0, MaxOffset());
+    bar->setValue(offset);
+    m_offset = offset;
     QAbstractItemView::updateGeometries();
 }
 
 void LogList::rowsInserted(const QModelIndex& parent, int start, int end)
 {
     QAbstractItemView::rowsInserted(parent, start, end);
-    updateGeometries();
-    viewport()->update();
+    Schedule();
+}
+
+void LogList::scrollContentsBy(int dx, int dy)
+{
+    // The scroll bar moved: by the user, or following the view's own position.
+    m_offset = verticalScrollBar()->value();
+    QAbstractItemView::scrollContentsBy(dx, dy);
+}
+
+void LogList::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_rowHeight = std::max(1, fontMetrics().height() + 2);
+        Schedule();
+    }
+    QAbstractItemView::changeEvent(event);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QBasicTimer>
+#include <QElapsedTimer>
 
 #include <string>
 
@@ -13,6 +15,11 @@ class QHeaderView;
 // insertion, which makes appending and scrolling to a line cost time in proportion to the whole
 // log. Here every row has the same height, so appending, scrolling and painting cost the same
 // with ten lines or a million.
+//
+// Appending and scrolling only change the lines and the view's own top position; the model's
+// announcement, the scroll bar and the repaint follow once per pass of the event loop, and while
+// lines keep coming, at most once a frame. A command's line thus costs about what its formatting
+// does, and a long run repaints the list a few dozen times a second rather than once a line.
 class LogList : public QAbstractItemView {
     Q_OBJECT
 
@@ -45,12 +52,26 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void updateGeometries() override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void changeEvent(QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
-    int RowHeight() const;
+    int RowHeight() const { return m_rowHeight; }
     // The row under a viewport y coordinate, not bounded by the rows there are.
     int RowAt(int y) const;
+    int MaxOffset() const;
+    void SetOffset(int offset);
+    // Asks for the catch-up: at the next pass of the event loop, or a frame after the last one.
+    void Schedule();
+    // Announces the new lines, sets the scroll bar to the view's position and repaints.
+    void CatchUp();
 
     LogListModel* m_model;
     QHeaderView* m_header;
+    int m_rowHeight = 1;
+    // The top of the view in pixels of the whole list; the scroll bar follows it.
+    int m_offset = 0;
+    QBasicTimer m_catchUp;
+    QElapsedTimer m_lastCatchUp;
 };

@@ -20,7 +20,8 @@ QVariant LogListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= GetItemCount())
         return {};
-    return QString::fromStdString(m_lines[static_cast<std::size_t>(index.row())]);
+    const std::string_view line = m_lines.At(static_cast<std::size_t>(index.row()));
+    return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
 }
 
 QVariant LogListModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -32,14 +33,22 @@ QVariant LogListModel::headerData(int section, Qt::Orientation orientation, int 
 
 int LogListModel::GetItemCount() const
 {
-    return static_cast<int>(m_lines.size());
+    return static_cast<int>(m_lines.Size());
 }
 
 int LogListModel::InsertItem(int index, const std::string& text)
 {
-    const int row = std::clamp(index, 0, GetItemCount());
+    const int count = GetItemCount();
+    const int row = std::clamp(index, 0, count);
+    if (row == count) {
+        m_lines.Insert(static_cast<std::size_t>(row), text);
+        return row;
+    }
+    // Rows before the end move: the views must know of every earlier row first.
+    Announce();
     beginInsertRows(QModelIndex(), row, row);
-    m_lines.insert(m_lines.begin() + row, text);
+    m_lines.Insert(static_cast<std::size_t>(row), text);
+    ++m_announced;
     endInsertRows();
     return row;
 }
@@ -48,13 +57,23 @@ std::string LogListModel::GetItemText(int index) const
 {
     if (index < 0 || index >= GetItemCount())
         return {};
-    return m_lines[static_cast<std::size_t>(index)];
+    return std::string(m_lines.At(static_cast<std::size_t>(index)));
 }
 
 void LogListModel::DeleteAllItems()
 {
     beginResetModel();
-    m_lines.clear();
-    m_lines.shrink_to_fit();
+    m_lines.Clear();
+    m_announced = 0;
     endResetModel();
+}
+
+void LogListModel::Announce()
+{
+    const int count = GetItemCount();
+    if (m_announced == count)
+        return;
+    beginInsertRows(QModelIndex(), m_announced, count - 1);
+    m_announced = count;
+    endInsertRows();
 }

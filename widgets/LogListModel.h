@@ -1,11 +1,17 @@
 #pragma once
 
+#include "LogListLines.h"
+
 #include <QAbstractListModel>
 
 #include <string>
-#include <vector>
 
-// The lines of the log list, kept as plain strings so that a million of them stay cheap.
+// The lines of the log list.
+//
+// Lines appended at the end are counted at once but announced to the views later, all together,
+// by Announce: an insertion signal per line would cost more than the line itself when commands
+// run back to back. The one view, LogList, paints and scrolls by the count of lines, never by
+// the signals, and announces once per pass of the event loop.
 class LogListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -22,7 +28,10 @@ public:
     int InsertItem(int index, const std::string& text);
     std::string GetItemText(int index) const;
     void DeleteAllItems();
+    // Tells the views of the lines appended since the last announcement.
+    void Announce();
 
 private:
-    std::vector<std::string> m_lines;
+    LogListLines m_lines;
+    int m_announced = 0;
 };

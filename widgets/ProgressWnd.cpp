@@ -19,6 +19,8 @@
 #include <cstdio>
 #include <limits>
 
+#include <time.h>
+
 namespace {
 
 constexpr int Margin = 10;
@@ -26,6 +28,14 @@ constexpr int CreateWidth = 390;
 // The 3-D edge that the button and the bar are measured with.
 constexpr int Edge = 2;
 constexpr int TextIntervalMs = 40;
+
+// A clock read from memory, without a system call; it moves on every few milliseconds.
+long long CoarseNow()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
 
 int ClampToInt(long long value)
 {
@@ -90,6 +100,8 @@ CProgressWnd::CProgressWnd(QWidget* parent, const QString& title, bool smooth)
 CProgressWnd::~CProgressWnd()
 {
     DestroyWindow();
+    if (m_bWatching && qApp)
+        qApp->removeEventFilter(this);
 }
 
 void CProgressWnd::SetDefaults()
@@ -98,6 +110,7 @@ void CProgressWnd::SetDefaults()
     m_bModal = false;
     m_bKeepPosition = true;
     m_nPos = 0;
+    m_nBarValue = 0;
     m_nShownPercent = 0;
     m_nStep = 1;
     m_nUpper = 100;
@@ -137,18 +150,19 @@ bool CProgressWnd::Create(QWidget* parent, const QString& title, bool smooth)
     m_wndBar->setStyleSheet(QString::fromLatin1(smooth ? SmoothBarStyle : SegmentedBarStyle));
     m_wndBar->setRange(0, 100);
     m_wndBar->setValue(0);
+    m_nBarValue = 0;
     m_wndBar->setCursor(Qt::ArrowCursor);
 
     m_btnCancel = new QPushButton(m_strCancelCaption, wnd);
     m_btnCancel->setCursor(Qt::ArrowCursor);
     connect(m_btnCancel, &QPushButton::clicked, this, &CProgressWnd::OnCancel);
 
-    // A batch sets the text for every line; repainting it each time would cost more than the
-    // batch's own work, so the text area is refreshed at a steady pace instead.
+    // A batch sets the text and steps the bar for every line; repainting them each time would
+    // cost more than the batch's own work, so they are refreshed at a steady pace instead.
     m_textTimer = new QTimer(wnd);
     m_textTimer->setSingleShot(true);
     m_textTimer->setInterval(TextIntervalMs);
-    connect(m_textTimer, &QTimer::timeout, this, &CProgressWnd::ShowText);
+    connect(m_textTimer, &QTimer::timeout, this, &CProgressWnd::ShowPending);
 
     m_btnCancel->setFont(m_fontMessage);
     m_wndText->setFont(m_fontMessage);
@@ -249,7 +263,8 @@ void CProgressWnd::SetRange(int lower, int upper, int step)
         m_wndBar->setRange(lower, upper);
     else
         m_wndBar->setRange(0, 1);
-    m_wndBar->setValue(upper > lower ? std::clamp(m_nPos, lower, upper) : 0);
+    m_nBarValue = upper > lower ? std::clamp(m_nPos, lower, upper) : 0;
+    m_wndBar->setValue(m_nBarValue);
     m_nUpper = upper;
     m_nLower = lower;
     m_nStep = step;
@@ -268,8 +283,18 @@ int CProgressWnd::SetPos(int pos)
         m_wnd->setWindowTitle(QStringLiteral("%1 [%2%]").arg(m_strTitle, QString::number(percent)));
     }
 
-    const int previous = m_wndBar->value();
-    m_wndBar->setValue(m_nUpper > m_nLower ? std::clamp(pos, m_nLower, m_nUpper) : 0);
+    const int previous = m_nBarValue;
+    m_nBarValue = m_nUpper > m_nLower ? std::clamp(pos, m_nLower, m_nUpper) : 0;
+    if (m_nBarValue == previous)
+        return previous;
+    // The bar's own check whether a step shows asks the style each time, which costs more than
+    // a batch line: steps finer than a pixel wait for the pace, the ends show at once.
+    const bool atEnd = m_nBarValue == m_nLower || m_nBarValue == m_nUpper;
+    if (EveryStepShows() || atEnd || !m_textTimer->isActive()) {
+        m_wndBar->setValue(m_nBarValue);
+        if (!m_textTimer->isActive() && !EveryStepShows())
+            m_textTimer->start();
+    }
     return previous;
 }
 
@@ -297,32 +322,47 @@ void CProgressWnd::SetText(const char* format, ...)
 {
     if (!m_wnd)
         return;
-    char buffer[TextBufferSize];
     va_list args;
     va_start(args, format);
-    const int written = std::vsnprintf(buffer, sizeof buffer, format, args);
+    const int written = std::vsnprintf(m_text.data(), m_text.size(), format, args);
     va_end(args);
 
     std::size_t length = written < 0 ? 0 : static_cast<std::size_t>(written);
-    if (length >= sizeof buffer)
-        length = WholeUtf8(buffer, sizeof buffer - 1);
-    m_strText = QString::fromUtf8(buffer, static_cast<qsizetype>(length));
+    if (length >= m_text.size())
+        length = WholeUtf8(m_text.data(), m_text.size() - 1);
+    // Kept as formatted: only the text that is shown is converted.
+    m_textLength = length;
     if (!m_textTimer->isActive())
-        ShowText();
+        ShowPending();
 }
 
-void CProgressWnd::ShowText()
+void CProgressWnd::ShowPending()
 {
-    if (!m_wnd || m_wndText->text() == m_strText)
+    if (!m_wnd)
         return;
-    m_wndText->setText(m_strText);
-    m_textTimer->start();
+    bool shown = false;
+    const QString text = QString::fromUtf8(m_text.data(), static_cast<qsizetype>(m_textLength));
+    if (m_wndText->text() != text) {
+        m_wndText->setText(text);
+        shown = true;
+    }
+    if (m_wndBar->value() != m_nBarValue) {
+        m_wndBar->setValue(m_nBarValue);
+        shown = true;
+    }
+    if (shown)
+        m_textTimer->start();
+}
+
+bool CProgressWnd::EveryStepShows() const
+{
+    return static_cast<long long>(m_nUpper) - m_nLower <= m_wndBar->width();
 }
 
 void CProgressWnd::Clear()
 {
     if (m_wnd) {
-        m_strText.clear();
+        m_textLength = 0;
         m_wndText->clear();
     }
     SetPos(0);
@@ -351,14 +391,23 @@ void CProgressWnd::PumpMessages(bool escapeCancels)
     if (m_bCancel)
         return;
 
-    // Events are watched while they are dispatched, so that an Escape already queued counts.
+    // Events are watched while they are dispatched, so that an Escape already queued counts. The
+    // watch stays in place between pumps, where it lets everything pass: putting it in place
+    // and away again would cost more than the pump.
+    if (!m_bWatching) {
+        qApp->installEventFilter(this);
+        m_bWatching = true;
+    }
     const bool outerEscapeCancels = m_bEscapeCancels;
     m_bEscapeCancels = escapeCancels;
-    if (m_nPumpDepth++ == 0)
-        qApp->installEventFilter(this);
-    QCoreApplication::processEvents();
-    if (--m_nPumpDepth == 0)
-        qApp->removeEventFilter(this);
+    ++m_nPumpDepth;
+    if (const long long now = CoarseNow(); now != m_lastPoll) {
+        m_lastPoll = now;
+        QCoreApplication::processEvents();
+    } else {
+        QCoreApplication::sendPostedEvents();
+    }
+    --m_nPumpDepth;
     m_bEscapeCancels = outerEscapeCancels;
 }
 

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
+#include <cstddef>
+
 class QEvent;
 class QLabel;
 class QProgressBar;
@@ -44,7 +47,10 @@ public:
 
     void Show();
     void Hide();
-    // Dispatches what is pending and returns at once; never waits.
+    // Dispatches what is pending and returns at once; never waits. What the program posted
+    // (queued clicks and keys, calls, repaints) goes out on every call; the window system is
+    // asked once per tick of the system's coarse clock (a few milliseconds), since asking costs a
+    // system call that would take more than a batch line itself.
     void PumpMessages(bool escapeCancels);
     bool IsCancelled() const { return m_bCancel; }
 
@@ -65,13 +71,18 @@ private:
     void RestorePosition();
     void SavePosition();
     void CenterWindow();
-    void ShowText();
+    // Brings the text area and the bar up to the latest text and position.
+    void ShowPending();
+    // Every step of the range moves the bar by a pixel or more.
+    bool EveryStepShows() const;
 
     // Given their values by SetDefaults.
     bool m_bCancel;
     bool m_bModal;
     bool m_bKeepPosition;
     int m_nPos;
+    // The bar's position; the bar itself may lag behind while the steps are finer than a pixel.
+    int m_nBarValue;
     int m_nShownPercent;
     int m_nStep;
     int m_nUpper;
@@ -89,9 +100,14 @@ private:
     QString m_strTitle;
     QString m_strCancelCaption;
     QFont m_fontMessage;
-    // The latest text; the text area catches up with it at a steady pace.
-    QString m_strText;
+    // The latest text, as formatted; the text area catches up with it at a steady pace, and so
+    // does the bar with m_nBarValue.
+    std::array<char, TextBufferSize> m_text{};
+    std::size_t m_textLength = 0;
 
     bool m_bEscapeCancels = false;
     int m_nPumpDepth = 0;
+    bool m_bWatching = false;
+    // The coarse clock's reading at the last pump that asked the window system; -1 for none.
+    long long m_lastPoll = -1;
 };

@@ -39,6 +39,8 @@ void Ch341Emulator::Reset()
     plugSource = nullptr;
     fault.reset();
     refuse.reset();
+    raw = false;
+    rawPackets.clear();
     slave = BankedSlave{};
     ClearLog();
 }
@@ -77,6 +79,12 @@ void Ch341Emulator::FailTransfer(UsbFault f, unsigned skip)
 void Ch341Emulator::RefuseByte(std::size_t at)
 {
     refuse = at;
+}
+
+void Ch341Emulator::ReplyRaw(std::deque<std::vector<std::uint8_t>> packets)
+{
+    raw = true;
+    rawPackets = std::move(packets);
 }
 
 void Ch341Emulator::ClearLog()
@@ -187,7 +195,7 @@ int Ch341Emulator::Out(const unsigned char* data, int length, int& transferred)
         outPackets.emplace_back(data + at, data + at + size);
         answer.clear();
         Decode(outPackets.back());
-        for (std::size_t from = 0; from < answer.size(); from += kPacketSize) {
+        for (std::size_t from = 0; !raw && from < answer.size(); from += kPacketSize) {
             const std::size_t size = std::min(kPacketSize, answer.size() - from);
             inPackets.emplace_back(answer.data() + from, answer.data() + from + size);
         }
@@ -201,11 +209,12 @@ int Ch341Emulator::Out(const unsigned char* data, int length, int& transferred)
 int Ch341Emulator::In(unsigned char* data, int length, int& transferred)
 {
     const auto room = [&] { return static_cast<std::size_t>(length - transferred); };
+    auto& queue = raw ? rawPackets : inPackets;
     while (room() > 0) {
-        if (inPackets.empty())
+        if (queue.empty())
             return LIBUSB_ERROR_TIMEOUT;
-        const std::vector<std::uint8_t> packet = std::move(inPackets.front());
-        inPackets.pop_front();
+        const std::vector<std::uint8_t> packet = std::move(queue.front());
+        queue.pop_front();
         if (packet.size() > room())
             return LIBUSB_ERROR_OVERFLOW;
         std::copy(packet.begin(), packet.end(), data + transferred);

@@ -45,6 +45,9 @@ public:
     void FailTransfer(UsbFault fault, unsigned skip = 0);
     // In the next transaction the byte written at `position` (0: the address) is not acknowledged.
     void RefuseByte(std::size_t position);
+    // From now on the IN endpoint hands out these packets in order, whatever the OUT transfers
+    // asked for, in place of the chip's answers; with none left it times out. Reset ends it.
+    void ReplyRaw(std::deque<std::vector<std::uint8_t>> packets);
 
     // Forgets the packets, transactions, protocol errors, round trips, speed commands and opens
     // recorded so far.
@@ -116,6 +119,8 @@ private:
     bool outWentBefore = false;
     std::vector<std::vector<std::uint8_t>> outPackets;
     std::deque<std::vector<std::uint8_t>> inPackets;
+    bool raw = false;
+    std::deque<std::vector<std::uint8_t>> rawPackets;
     std::vector<std::uint8_t> answer;
     std::vector<I2CTransaction> transactions;
     std::vector<std::string> protocolErrors;

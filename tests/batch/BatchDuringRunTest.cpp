@@ -1,0 +1,173 @@
+// What the user can do to the main window while a batch runs: every click and key is dispatched
+// by the pump between two lines.
+#include "BatchFixture.h"
+
+#include <QElapsedTimer>
+
+#include <ostream>
+
+namespace {
+
+enum class Way { CloseBox, Escape, Return };
+
+struct EndCase {
+    const char* name;
+    Way way;
+    int result;
+};
+
+void PrintTo(const EndCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+const EndCase kEnds[] = {
+    {"CloseBox", Way::CloseBox, QDialog::Rejected},
+    {"Escape", Way::Escape, QDialog::Rejected},
+    {"ReturnWithoutDefaultButton", Way::Return, QDialog::Accepted},
+};
+
+class EndDuringRun : public BatchFixture, public testing::WithParamInterface<EndCase> {};
+
+} // namespace
+
+TEST_P(EndDuringRun, StopsTheBatchBeforeTheNextLineAndEndsTheDialogAfterTheDoneLine)
+{
+    const std::string path = WriteFile("run.txt", "i2cw 1a 10 01\npause\ni2cw 1a 11 02\n");
+    ASSERT_EQ(dlg->GetDefID(), 0);
+    bool endedDuringBox = false;
+    // Made while the box of line 2 is up, so that the pump of line 3 dispatches it.
+    atBox = [this, &endedDuringBox](int) {
+        switch (GetParam().way) {
+        case Way::CloseBox:
+            QTimer::singleShot(0, dlg.get(), [this] { dlg->close(); });
+            break;
+        case Way::Escape:
+            PostKey(dlg.get(), Qt::Key_Escape, QStringLiteral("\x1b"));
+            break;
+        case Way::Return:
+            PostKey(dlg.get(), Qt::Key_Return, QStringLiteral("\r"));
+            break;
+        }
+        endedDuringBox = !dlg->isVisible();
+    };
+
+    Load(path);
+
+    EXPECT_FALSE(endedDuringBox);
+    EXPECT_EQ(RunLog(path), std::vector<std::string>{"i2cw 1a 10 01"});
+    EXPECT_EQ(Writes(), std::vector<std::string>{"1a 10 01"});
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), GetParam().result);
+    EXPECT_EQ(Popup(), nullptr);
+
+    // The request was taken: shown again, the dialog ends at once.
+    dlg->show();
+    dlg->close();
+    EXPECT_FALSE(dlg->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, EndDuringRun, testing::ValuesIn(kEnds),
+                         [](const testing::TestParamInfo<EndCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(BatchFixture, MainWindowStaysUsableAndASecondLoadIsIgnored)
+{
+    const std::string path = WriteFile("run.txt", "i2cw 1a 10 01\npause\ni2cw 1a 11 02\n");
+    const std::string other = WriteFile("other.txt", "i2cw 1a 12 03\n");
+    dlg->m_pCmdLine->setText(QStringLiteral("i2cw 1a 20 05"));
+    atBox = [this, &other](int) {
+        ui.fileNames.push_back(other);
+        PostClick(Button(CVexbusDlg::IDC_ENTER));
+        PostClick(Button(CVexbusDlg::IDC_LOAD));
+    };
+
+    Load(path);
+
+    EXPECT_EQ(ui.fileRequests.size(), 1u);
+    EXPECT_EQ(Log(), (std::vector<std::string>{"", "ChipID = 1A", path,
+                                               "start to load bat file -- " + path,
+                                               "i2cw 1a 10 01", "i2cw 1a 20 05", "i2cw 1a 11 02",
+                                               Done(path)}));
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"1a 10 01", "1a 20 05", "1a 11 02"}));
+    EXPECT_TRUE(dlg->isVisible());
+
+    // Nothing of the ignored click stays behind: the next Load runs as any other.
+    ui.fileNames.clear();
+    Load(other);
+    EXPECT_EQ(RunLog(other), std::vector<std::string>{"i2cw 1a 12 03"});
+}
+
+// The popup has no close box, but the window system may still close it; the run goes on.
+TEST_F(BatchFixture, ProgressWindowClosedDuringARunLeavesTheRunGoingOn)
+{
+    const std::string path = WriteFile("run.txt", "pause\ni2cw 1a 10 01\npause\ni2cw 1a 11 02\n");
+    bool shownAfterClose = true;
+    atBox = [&shownAfterClose](int boxes) {
+        QWidget* popup = Popup();
+        if (boxes == 1)
+            QTimer::singleShot(0, popup, [popup] { popup->close(); });
+        else
+            shownAfterClose = popup && popup->isVisible();
+    };
+
+    Load(path);
+
+    EXPECT_EQ(seen.size(), 2u);
+    EXPECT_FALSE(shownAfterClose);
+    EXPECT_EQ(RunLog(path), (std::vector<std::string>{"i2cw 1a 10 01", "i2cw 1a 11 02"}));
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(BatchFixture, ConnectionCheckKeepsRunningDuringABatch)
+{
+    const std::string path = WriteFile("loop.txt", "pause unplug\ntop: delay 19\ngoto top\n");
+    atBox = [this](int) { emulator.Unplug(); };
+    ASSERT_EQ(dlg->m_pStatus->text(), QStringLiteral("CH341已连接!"));
+
+    // Watches the status from inside the pump and then cancels, as the user would.
+    QElapsedTimer clock;
+    QTimer watch;
+    watch.setInterval(20);
+    bool sawLost = false;
+    watch.callOnTimeout([&] {
+        sawLost = dlg->m_pStatus->text() == QStringLiteral("CH341未连接!");
+        QWidget* popup = Popup();
+        if (popup && (sawLost || clock.elapsed() > 5000)) {
+            watch.stop();
+            QTest::mouseClick(CancelButton(popup), Qt::LeftButton);
+        }
+    });
+    clock.start();
+    watch.start();
+
+    Load(path);
+
+    EXPECT_TRUE(sawLost);
+    EXPECT_EQ(Log().back(), Done(path));
+    EXPECT_EQ(Popup(), nullptr);
+}
+
+TEST_F(BatchFixture, ProgressWindowOpensAtTheSavedPlaceAndSavesWhereItWasLeft)
+{
+    WriteProfileInt("Settings", "X", 40);
+    WriteProfileInt("Settings", "Y", 30);
+    const std::string path = WriteFile("run.txt", "pause\n");
+    QPoint opened;
+    QWidget* parent = nullptr;
+    atBox = [&](int) {
+        QWidget* popup = Popup();
+        ASSERT_NE(popup, nullptr);
+        opened = popup->pos();
+        parent = popup->parentWidget();
+        popup->move(120, 90);
+    };
+
+    Load(path);
+
+    EXPECT_EQ(opened, QPoint(40, 30));
+    EXPECT_EQ(parent, dlg.get());
+    EXPECT_EQ(GetProfileInt("Settings", "X", -1), 120);
+    EXPECT_EQ(GetProfileInt("Settings", "Y", -1), 90);
+}

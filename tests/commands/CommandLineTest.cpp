@@ -1,0 +1,125 @@
+#include "CommandFixture.h"
+
+#include <chrono>
+#include <cstring>
+#include <utility>
+
+TEST_F(CommandFixture, EnterAndReturnRunTheCommandLineAndKeepItsText)
+{
+    Type(CVexbusDlg::IDC_CMDLINE, QStringLiteral("i2cr 1A 10"));
+    Click(CVexbusDlg::IDC_ENTER);
+    EXPECT_EQ(NewLines(), (std::vector<std::string>{"i2cr 1a 10 -> 5a"}));
+    EXPECT_EQ(Text(CVexbusDlg::IDC_CMDLINE), "i2cr 1A 10");
+
+    Retype(CVexbusDlg::IDC_CMDLINE, QStringLiteral("iow 20 77"));
+    QTest::keyClick(Edit(CVexbusDlg::IDC_CMDLINE), Qt::Key_Return);
+    EXPECT_EQ(NewLines(), (std::vector<std::string>{"i2cr 1a 10 -> 5a", "iow 20 77"}));
+    EXPECT_EQ(emulator.Slave().Paged(0, 0x20), 0x77);
+    EXPECT_EQ(Text(CVexbusDlg::IDC_CMDLINE), "iow 20 77");
+    // A command leaves the data edit and the bit boxes as they were.
+    EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "");
+    EXPECT_EQ(Boxes(), 0u);
+}
+
+TEST_F(CommandFixture, TheLineLosesItsTrailingLineEndsInPlace)
+{
+    char line[] = "i2cw 1a 20 77\r\n";
+    EXPECT_EQ(dlg->ExecuteCommand(line), 1);
+    EXPECT_STREQ(line, "i2cw 1a 20 77");
+    EXPECT_EQ(emulator.Slave().Paged(0, 0x20), 0x77);
+
+    char blanks[] = " \r\n";
+    EXPECT_EQ(dlg->ExecuteCommand(blanks), 1);
+    EXPECT_STREQ(blanks, " ");
+}
+
+// The box shows the line from its sixth character on, whatever stands before it; either answer
+// goes on the same way.
+TEST_F(CommandFixture, PauseShowsAnInformationBoxWithOkAndCancel)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"pause", "Press OK to continue"},
+        {"PAUSE\r\n", "Press OK to continue"},
+        {"pause Now power the board", " Now power the board"},
+        {"pause\tready?", "\tready?"},
+        {"  pause", "se"},
+    };
+    for (const auto& [line, text] : cases) {
+        ui.boxes.clear();
+        ui.answers = {IDCANCEL};
+        EXPECT_EQ(Run(line), 1) << line;
+        ASSERT_EQ(ui.boxes.size(), 1u) << line;
+        EXPECT_EQ(ui.boxes[0].text, text);
+        EXPECT_EQ(ui.boxes[0].caption, GetAppName());
+        EXPECT_EQ(ui.boxes[0].type, MB_OKCANCEL | MB_ICONINFORMATION);
+    }
+    EXPECT_TRUE(NewLines().empty());
+    EXPECT_TRUE(emulator.Transactions().empty());
+    EXPECT_FALSE(Scrolled());
+}
+
+TEST_F(CommandFixture, DelayWaitsItsHexadecimalMilliseconds)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    EXPECT_EQ(Run("delay 64"), 1);
+    const auto waited = Clock::now() - start;
+    EXPECT_GE(waited, std::chrono::milliseconds(0x64));
+    EXPECT_LT(waited, std::chrono::milliseconds(0x64 * 10));
+
+    const auto again = Clock::now();
+    EXPECT_EQ(Run("DELAY"), 1);
+    EXPECT_LT(Clock::now() - again, std::chrono::milliseconds(0x64));
+    EXPECT_TRUE(NewLines().empty());
+}
+
+// Each block is read into a cleared buffer, so a failed transfer shows 00 rather than the bytes
+// of the block before it.
+TEST_F(CommandFixture, ABlockWhoseTransferFailsShowsZeroes)
+{
+    // The USB transfers of one block, counted by the plug-in check that precedes each.
+    std::size_t transfers = 0;
+    emulator.SetPlugSource([&transfers] {
+        ++transfers;
+        return true;
+    });
+    ASSERT_EQ(Run("i2cr 1a 0 1 2"), 1);
+    emulator.SetPlugSource({});
+    ASSERT_GT(transfers, 0u);
+    const std::size_t before = NewLines().size();
+
+    emulator.ClearLog();
+    emulator.FailTransfer(UsbFault::Io, static_cast<unsigned>(transfers));
+    EXPECT_EQ(Run("i2cr 1a 0 3 2"), 1);
+    const std::vector<std::string> lines = NewLines();
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(before), lines.end()),
+              (std::vector<std::string>{"i2cr 1a 00 -> byte: 00 11", "i2cr 1a 00 -> byte: 01 22",
+                                        "i2cr 1a 01 -> byte: 00 00", "i2cr 1a 01 -> byte: 01 00",
+                                        "i2cr 1a 02 -> byte: 00 33", "i2cr 1a 02 -> byte: 01 44"}));
+}
+
+// The byte count is the fourth number's low byte for the lines as for the transfer.
+TEST_F(CommandFixture, ABlockCountAboveFfReadsAndLogsItsLowByte)
+{
+    EXPECT_EQ(Run("i2cr 1a 0 1 1ff"), 1);
+    ASSERT_EQ(emulator.Transactions().size(), 1u);
+    EXPECT_EQ(emulator.Transactions()[0].read, 0xFFu);
+    const std::vector<std::string> lines = NewLines();
+    ASSERT_EQ(lines.size(), 0xFFu);
+    EXPECT_EQ(lines.front(), "i2cr 1a 00 -> byte: 00 11");
+    EXPECT_EQ(lines.back().substr(0, 23), "i2cr 1a 00 -> byte: fe ");
+}
+
+TEST_F(CommandFixture, CountedReadsStopAfterAWholeSixteenBitSpace)
+{
+    for (const auto& [line, last] : {std::pair{"i2cr16 1a 0 ffffffff", "i2cr16 1a ffff -> "},
+                                     std::pair{"ior16 0 7fffffff", "ior16 ffff -> "}}) {
+        emulator.ClearLog();
+        mark = dlg->m_pLogList->GetItemCount();
+        EXPECT_EQ(Run(line), 1);
+        EXPECT_EQ(emulator.Transactions().size(), 0x10000u) << line;
+        const std::vector<std::string> lines = NewLines();
+        ASSERT_EQ(lines.size(), 0x10000u) << line;
+        EXPECT_EQ(lines.back().substr(0, std::strlen(last)), last);
+    }
+}

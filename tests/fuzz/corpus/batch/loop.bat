@@ -1,0 +1,2 @@
+loop: i2cw 1a 00 01
+goto LOOP

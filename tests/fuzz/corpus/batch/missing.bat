@@ -1,0 +1,2 @@
+goto end
+i2cr 1a 00
