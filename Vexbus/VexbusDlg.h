@@ -147,6 +147,8 @@ private:
     void ScrollToEnd();
     int MissingParameters(const char* word);
     int BlockRead(CmdArgs* args, bool wide);
+    int SlaveRead(CmdArgs* args, bool wide);
+    int SlaveWrite(CmdArgs* args, bool wide);
     // Reads the range of the start and end edits, logging each read and writing its batch
     // line to file when one is given; false for a range the user must correct.
     bool ReadRange(std::FILE* file);

@@ -2,6 +2,7 @@
 #include "VexbusDlg.h"
 
 #include "CmdArgs.h"
+#include "Format.h"
 #include "HexScan.h"
 #include "I2CLink.h"
 #include "LogList.h"
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -36,17 +36,6 @@ std::uint32_t SignedReadCount(std::uint32_t n)
     return static_cast<std::int32_t>(n) > 0 ? ReadCount(n) : 0;
 }
 
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Format(const char* format, ...)
-{
-    char buffer[256];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    return buffer;
-}
 
 bool IsBlank(char c)
 {
@@ -178,106 +167,98 @@ int CVexbusDlg::BlockRead(CmdArgs* a, bool wide)
     return 1;
 }
 
-int CVexbusDlg::CmdI2cr(CmdArgs* a)
+namespace {
+
+// One byte at a slave, at an 8-bit or a 16-bit sub-address.
+std::int32_t ReadAt(std::uint32_t slave, std::uint32_t sub, bool wide, u8* byte)
+{
+    return wide ? g_pLink->Read16(static_cast<u8>(slave), static_cast<u16>(sub), byte)
+                : g_pLink->Read8(static_cast<u8>(slave), static_cast<u8>(sub), byte);
+}
+
+} // namespace
+
+int CVexbusDlg::SlaveRead(CmdArgs* a, bool wide)
 {
     switch (a->count) {
     case 2: {
         a->num3 = 0;
         u8 byte = 0;
-        const bool ok = g_pLink->Read8(static_cast<u8>(a->num1), static_cast<u8>(a->num2), &byte) == 0;
+        const bool ok = ReadAt(a->num1, a->num2, wide, &byte) == 0;
         a->num3 = byte;
-        AppendLine(ok ? Format("i2cr %02x %02x -> %02x", a->num1, a->num2, a->num3)
-                      : Format("i2cr %02x %02x -> failed", a->num1, a->num2),
-                   true);
+        if (ok)
+            AppendLine(Format(wide ? "i2cr %02x %04x -> %02x" : "i2cr %02x %02x -> %02x", a->num1, a->num2, a->num3),
+                       true);
+        else
+            AppendLine(Format(wide ? "i2cr %02x %04x -> failed" : "i2cr %02x %02x -> failed", a->num1, a->num2), true);
         return 1;
     }
     case 3:
         for (std::uint32_t i = 0, n = ReadCount(a->num3); i < n; ++i) {
             const std::uint32_t sub = a->num2 + i;
             u8 byte = 0;
-            const bool ok = g_pLink->Read8(static_cast<u8>(a->num1), static_cast<u8>(sub), &byte) == 0;
+            const bool ok = ReadAt(a->num1, sub, wide, &byte) == 0;
             a->num4 = byte;
-            AppendLine(ok ? Format("i2cr %02x %02x -> %02x", a->num1, sub, a->num4)
-                          : Format("i2cr %02x %02x -> failed", a->num1, sub),
-                       false);
+            if (ok)
+                AppendLine(Format(wide ? "i2cr16 %02x %04x -> %02x" : "i2cr %02x %02x -> %02x", a->num1, sub, a->num4),
+                           false);
+            else
+                AppendLine(Format(wide ? "i2cr16 %02x %04x -> failed" : "i2cr %02x %02x -> failed", a->num1, sub),
+                           false);
         }
         return 1;
     case 4:
-        return BlockRead(a, false);
+        return BlockRead(a, wide);
     default:
-        return MissingParameters("i2cr");
+        return MissingParameters(wide ? "i2cr16" : "i2cr");
     }
+}
+
+int CVexbusDlg::SlaveWrite(CmdArgs* a, bool wide)
+{
+    const auto slave = static_cast<u8>(a->num1);
+    const auto value = static_cast<u8>(a->num3);
+    std::string line;
+    std::int32_t status = 0;
+    switch (a->count) {
+    case 3:
+        status = wide ? g_pLink->Write16(slave, static_cast<u16>(a->num2), value)
+                      : g_pLink->Write8(slave, static_cast<u8>(a->num2), value);
+        line = Format(wide ? "i2cw16 %02x %04x %02x" : "i2cw %02x %02x %02x", a->num1, a->num2, a->num3);
+        break;
+    case 4: {
+        const auto keep = static_cast<u8>(a->num4);
+        const auto full = static_cast<std::int32_t>(a->num3);
+        status = wide ? g_pLink->Modify16(a->num1, a->num2, full, keep) : g_pLink->Modify8(a->num1, a->num2, full, keep);
+        line = Format(wide ? "i2cw16 %02x %04x %02x, mask = %02x" : "i2cw %02x %02x %02x, mask = %02x", a->num1,
+                      a->num2, a->num3, a->num4);
+        break;
+    }
+    default:
+        return MissingParameters(wide ? "i2cw16" : "i2cw");
+    }
+    AppendLine(status == 0 ? line : line + " failed", true);
+    return 1;
+}
+
+int CVexbusDlg::CmdI2cr(CmdArgs* a)
+{
+    return SlaveRead(a, false);
 }
 
 int CVexbusDlg::CmdI2cr16(CmdArgs* a)
 {
-    switch (a->count) {
-    case 2: {
-        a->num3 = 0;
-        u8 byte = 0;
-        const bool ok = g_pLink->Read16(static_cast<u8>(a->num1), static_cast<u16>(a->num2), &byte) == 0;
-        a->num3 = byte;
-        AppendLine(ok ? Format("i2cr %02x %04x -> %02x", a->num1, a->num2, a->num3)
-                      : Format("i2cr %02x %04x -> failed", a->num1, a->num2),
-                   true);
-        return 1;
-    }
-    case 3:
-        for (std::uint32_t i = 0, n = ReadCount(a->num3); i < n; ++i) {
-            const std::uint32_t sub = a->num2 + i;
-            u8 byte = 0;
-            const bool ok = g_pLink->Read16(static_cast<u8>(a->num1), static_cast<u16>(sub), &byte) == 0;
-            a->num4 = byte;
-            AppendLine(ok ? Format("i2cr16 %02x %04x -> %02x", a->num1, sub, a->num4)
-                          : Format("i2cr16 %02x %04x -> failed", a->num1, sub),
-                       false);
-        }
-        return 1;
-    case 4:
-        return BlockRead(a, true);
-    default:
-        return MissingParameters("i2cr16");
-    }
+    return SlaveRead(a, true);
 }
 
 int CVexbusDlg::CmdI2cw(CmdArgs* a)
 {
-    std::string line;
-    std::int32_t status = 0;
-    switch (a->count) {
-    case 3:
-        status = g_pLink->Write8(static_cast<u8>(a->num1), static_cast<u8>(a->num2), static_cast<u8>(a->num3));
-        line = Format("i2cw %02x %02x %02x", a->num1, a->num2, a->num3);
-        break;
-    case 4:
-        status = g_pLink->Modify8(a->num1, a->num2, static_cast<std::int32_t>(a->num3), static_cast<u8>(a->num4));
-        line = Format("i2cw %02x %02x %02x, mask = %02x", a->num1, a->num2, a->num3, a->num4);
-        break;
-    default:
-        return MissingParameters("i2cw");
-    }
-    AppendLine(status == 0 ? line : line + " failed", true);
-    return 1;
+    return SlaveWrite(a, false);
 }
 
 int CVexbusDlg::CmdI2cw16(CmdArgs* a)
 {
-    std::string line;
-    std::int32_t status = 0;
-    switch (a->count) {
-    case 3:
-        status = g_pLink->Write16(static_cast<u8>(a->num1), static_cast<u16>(a->num2), static_cast<u8>(a->num3));
-        line = Format("i2cw16 %02x %04x %02x", a->num1, a->num2, a->num3);
-        break;
-    case 4:
-        status = g_pLink->Modify16(a->num1, a->num2, static_cast<std::int32_t>(a->num3), static_cast<u8>(a->num4));
-        line = Format("i2cw16 %02x %04x %02x, mask = %02x", a->num1, a->num2, a->num3, a->num4);
-        break;
-    default:
-        return MissingParameters("i2cw16");
-    }
-    AppendLine(status == 0 ? line : line + " failed", true);
-    return 1;
+    return SlaveWrite(a, true);
 }
 
 int CVexbusDlg::CmdIor(CmdArgs* a)
