@@ -7,10 +7,11 @@
 //   vexbus_startup_bench [--smoke] RUNS PRELOAD VEXBUS MINIMAL_DIALOG   (inside an X server)
 //
 // --smoke judges no ratio: it fails only when a window does not show.
+#include "XReturnKey.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
-#include <X11/keysym.h>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -76,21 +77,6 @@ std::string NameOf(Display* display, Window window)
     return result;
 }
 
-void PressReturn(Display* display, Window window)
-{
-    XKeyEvent key{};
-    key.display = display;
-    key.window = window;
-    key.root = DefaultRootWindow(display);
-    key.time = CurrentTime;
-    key.same_screen = True;
-    key.keycode = XKeysymToKeycode(display, XK_Return);
-    key.type = KeyPress;
-    XSendEvent(display, window, True, KeyPressMask, reinterpret_cast<XEvent*>(&key));
-    key.type = KeyRelease;
-    XSendEvent(display, window, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&key));
-    XFlush(display);
-}
 
 pid_t Start(const Program& program)
 {
@@ -178,7 +164,7 @@ std::optional<Timing> TimeOne(Display* display, int damageBase, const Program& p
             } else {
                 if (box == 0)
                     box = std::chrono::duration<double>(now - start).count();
-                PressReturn(display, it->first);
+                SendReturnKey(display, it->first);
                 answering += Clock::now() - now;
             }
         }

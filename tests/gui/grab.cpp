@@ -6,9 +6,10 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "XReturnKey.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/keysym.h>
 
 #include <chrono>
 #include <cstdio>
@@ -64,18 +65,7 @@ int PressReturn(const std::string& title)
         return 2;
     const Window window = FindWindow(display, title);
     if (window) {
-        XKeyEvent key{};
-        key.display = display;
-        key.window = window;
-        key.root = DefaultRootWindow(display);
-        key.time = CurrentTime;
-        key.same_screen = True;
-        key.keycode = XKeysymToKeycode(display, XK_Return);
-        key.type = KeyPress;
-        XSendEvent(display, window, True, KeyPressMask, reinterpret_cast<XEvent*>(&key));
-        key.type = KeyRelease;
-        XSendEvent(display, window, True, KeyReleaseMask, reinterpret_cast<XEvent*>(&key));
-        XFlush(display);
+        SendReturnKey(display, window);
     }
     XCloseDisplay(display);
     return window ? 0 : 1;
