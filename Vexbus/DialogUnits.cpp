@@ -1,5 +1,6 @@
 #include "DialogUnits.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 
 namespace {
@@ -41,10 +42,18 @@ QSize DialogUnits::Size(int width, int height) const
     return {X(width), Y(height)};
 }
 
-QFont DialogUnits::TemplateFont(int pointSize)
+QFont DialogUnits::SongFont(int pointSize)
 {
-    // The CJK face carries the Chinese status texts as well as the Latin ones.
-    QFont font(QStringLiteral("Noto Sans CJK SC"), pointSize);
-    font.setStyleHint(QFont::SansSerif);
+    // Its metrics give the template's pixel size of the original face; it is also one of the
+    // lightest Chinese faces to open, which the start-up feels.
+    QFont font(QStringLiteral("AR PL UMing CN"), pointSize);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+QFont DialogUnits::SystemFont(int pointSize)
+{
+    QFont font = QApplication::font();
+    font.setPointSize(pointSize);
     return font;
 }

@@ -19,8 +19,11 @@ public:
     int CharWidth() const { return m_cx; }
     int CharHeight() const { return m_cy; }
 
-    // The font that stands in for the templates' fonts, at the given size in points.
-    static QFont TemplateFont(int pointSize);
+    // The main dialog's face, at the given size in points: a Song (Ming) face like the one its
+    // template was drawn with, which carries the Chinese status texts too.
+    static QFont SongFont(int pointSize);
+    // The system's sans-serif dialog face at the given size in points.
+    static QFont SystemFont(int pointSize);
 
 private:
     int m_cx;

@@ -130,7 +130,7 @@ void CVexbusDlg::CreateControls()
     setWindowTitle(QStringLiteral("Vexbus I2C Tool"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(DialogUnits::TemplateFont(9));
+    setFont(DialogUnits::SongFont(9));
     const DialogUnits du(font());
     setFixedSize(du.Size(412, 316));
 

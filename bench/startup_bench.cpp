@@ -3,6 +3,7 @@
 // window and takes a window's first drawing (X Damage) as the moment it is shown. Neither
 // program knows it is watched. A box that opens before the main window (the missing parallel
 // port) is answered with Return the moment it shows; the wait for that answer is not counted.
+// The figure is the median, over the runs, of the ratio of one start of each.
 //
 //   vexbus_startup_bench [--smoke] RUNS PRELOAD VEXBUS MINIMAL_DIALOG   (inside an X server)
 //
@@ -234,14 +235,17 @@ int main(int argc, char** argv)
     XCloseDisplay(display);
     std::filesystem::remove_all(config);
 
-    const double a = Median(vexbus.seconds);
-    const double b = Median(minimal.seconds);
     std::printf("start-up to the main window drawn, median of %d: vexbus %.1f ms, minimal Qt dialog %.1f ms\n",
-                runs, a * 1000, b * 1000);
+                runs, Median(vexbus.seconds) * 1000, Median(minimal.seconds) * 1000);
     if (const double box = Median(vexbus.boxSeconds); box > 0)
         std::printf("vexbus showed a box first (no parallel port), drawn after %.1f ms and answered at once\n",
                     box * 1000);
-    const double ratio = a / b;
+    // Each start of vexbus is set against the start of the minimal program right after it, so that
+    // the load of a shared machine, which drifts from second to second, weighs on both alike.
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < vexbus.seconds.size(); ++i)
+        ratios.push_back(vexbus.seconds[i] / minimal.seconds[i]);
+    const double ratio = Median(ratios);
     const bool holds = ratio <= kBound;
     std::printf("%-64s %8.2f %8.2f  %s\n", "5. start-up: vexbus / minimal Qt dialog program", ratio, kBound,
                 holds ? "holds" : "MISSES");

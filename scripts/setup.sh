@@ -10,7 +10,7 @@ build=${2:-$top/build}
 shift $(( $# > 2 ? 2 : $# ))
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libusb-1.0-0-dev googletest libgtest-dev
-          libgmock-dev libx11-dev fonts-noto-cjk xvfb xauth)
+          libgmock-dev libx11-dev fonts-arphic-uming xvfb xauth)
 # The benchmarks (bench/, scripts/bench.sh).
 packages+=(libbenchmark-dev libxdamage-dev)
 

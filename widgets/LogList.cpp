@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPalette>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 #include <QTimerEvent>
 
 #include <algorithm>
@@ -39,7 +40,7 @@ LogList::LogList(QWidget* parent)
     m_header->setSectionsClickable(false);
     m_header->setSectionsMovable(false);
     m_header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_rowHeight = std::max(1, fontMetrics().height() + 2);
+    MeasureRows();
     updateGeometries();
 }
 
@@ -265,9 +266,21 @@ void LogList::paintEvent(QPaintEvent* event)
     }
 }
 
+void LogList::MeasureRows()
+{
+    m_rowHeight = std::max(1, fontMetrics().height() + 2);
+    // The header view's own size hint measures a bold face that this header never draws, and
+    // opening that face is a noticeable part of the start-up.
+    QStyleOptionHeader option;
+    option.initFrom(m_header);
+    option.text = m_model->headerData(0, Qt::Horizontal).toString();
+    m_headerHeight =
+        m_header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), m_header).height();
+}
+
 void LogList::updateGeometries()
 {
-    const int headerHeight = m_header->sizeHint().height();
+    const int headerHeight = m_headerHeight;
     if (viewportMargins().top() != headerHeight)
         setViewportMargins(0, headerHeight, 0, 0);
     const QRect view = viewport()->geometry();
@@ -301,7 +314,7 @@ void LogList::scrollContentsBy(int dx, int dy)
 void LogList::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        m_rowHeight = std::max(1, fontMetrics().height() + 2);
+        MeasureRows();
         Schedule();
     }
     QAbstractItemView::changeEvent(event);

@@ -58,6 +58,8 @@ protected:
 
 private:
     int RowHeight() const { return m_rowHeight; }
+    // The row and header heights of the view's face.
+    void MeasureRows();
     // The row under a viewport y coordinate, not bounded by the rows there are.
     int RowAt(int y) const;
     int MaxOffset() const;
@@ -70,6 +72,7 @@ private:
     LogListModel* m_model;
     QHeaderView* m_header;
     int m_rowHeight = 1;
+    int m_headerHeight = 0;
     // The top of the view in pixels of the whole list; the scroll bar follows it.
     int m_offset = 0;
     QBasicTimer m_catchUp;

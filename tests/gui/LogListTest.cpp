@@ -1,6 +1,8 @@
 #include "DialogFixture.h"
 
+#include <QHeaderView>
 #include <QScrollBar>
+#include <QTest>
 
 
 namespace {
@@ -29,6 +31,21 @@ TEST(LogListTest, ListsLinesLikeAListControl)
     EXPECT_EQ(list.model()->data(list.model()->index(1, 0)).toString(), QStringLiteral("a"));
     list.DeleteAllItems();
     EXPECT_EQ(list.GetItemCount(), 0);
+}
+
+TEST(LogListTest, HeaderIsAsTallAsItsTextNeedsAndFollowsTheFont)
+{
+    LogList list;
+    auto* header = list.findChild<QHeaderView*>();
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->height(), header->sizeHint().height());
+    EXPECT_EQ(list.viewport()->geometry().top() - header->geometry().top(), header->height());
+
+    QFont big = list.font();
+    big.setPointSize(big.pointSize() * 3);
+    list.setFont(big);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return header->height() == header->sizeHint().height(); }));
+    EXPECT_GT(header->height(), QFontMetrics(big).height());
 }
 
 TEST_F(DialogFixture, AddLogAppendsAndScrollsToTheNewLine)
