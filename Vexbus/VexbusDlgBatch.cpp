@@ -1,6 +1,7 @@
 // Load and the batch runner of the main dialog.
 #include "VexbusDlg.h"
 
+#include "BatchFile.h"
 #include "ProgressWnd.h"
 #include "UiServices.h"
 
@@ -13,29 +14,6 @@
 #include <strings.h>
 
 namespace {
-
-// The line buffer: pieces of at most 254 characters and the terminator.
-constexpr int kLineBuffer = 255;
-
-// The next line piece, with a CR LF line end read as LF, as a text-mode read gives it. Null at
-// the end of the file and after a read error.
-char* ReadPiece(char* buffer, std::FILE* file)
-{
-    if (!std::fgets(buffer, kLineBuffer, file))
-        return nullptr;
-    const std::size_t n = std::strlen(buffer);
-    if (n >= 2 && buffer[n - 2] == '\r' && buffer[n - 1] == '\n') {
-        buffer[n - 2] = '\n';
-        buffer[n - 1] = '\0';
-    } else if (n >= 1 && buffer[n - 1] == '\r') {
-        const int next = std::fgetc(file);
-        if (next == '\n')
-            buffer[n - 1] = '\n';
-        else if (next != EOF)
-            std::ungetc(next, file);
-    }
-    return buffer;
-}
 
 bool IsBlank(char c)
 {
@@ -113,13 +91,8 @@ void CVexbusDlg::RunBatch(std::FILE* file)
 
     // Wider than the window's int: a huge file, or a goto loop left running for days, must not
     // overflow the counts.
-    long long readCount = 0;
     std::rewind(file);
-    while (!std::feof(file)) {
-        ++readCount;
-        if (!ReadPiece(line, file) && std::ferror(file))
-            break;
-    }
+    const long long readCount = CountReads(file);
     std::rewind(file);
 
     CProgressWnd wnd(this, "Write to target machine", false);
