@@ -3,6 +3,9 @@
 #include "UiServices.h"
 #include "VexbusDlg.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
 #include <utility>
 
 bool CVexbusApp::InitInstance()
@@ -24,7 +27,10 @@ void CVexbusApp::AddLog(std::string line)
 
 QIcon CVexbusApp::LoadIcon() const
 {
-    return QIcon(QStringLiteral(":/icons/vexbus.png"));
+    // Read as what it is: detecting the format would load every image plugin first.
+    QImageReader reader(QStringLiteral(":/icons/vexbus.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 // The last of the program's own globals.

@@ -1,6 +1,8 @@
 #include "AppStyle.h"
 
 #include <QIcon>
+#include <QStyleOptionGroupBox>
+#include <qdrawutil.h>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -42,6 +44,28 @@ int AppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidge
     default:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+}
+
+void AppStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                  QPainter* painter, const QWidget* widget) const
+{
+    const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || !group || (group->subControls & SC_GroupBoxCheckBox)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    const QFontMetrics& metrics = group->fontMetrics;
+    QRect frame = group->rect;
+    frame.setTop(frame.top() + metrics.height() / 2);
+    qDrawShadeRect(painter, frame, group->palette, true, 1, 0);
+    if (group->text.isEmpty())
+        return;
+    const int indent = metrics.averageCharWidth();
+    const QRect title(group->rect.left() + indent, group->rect.top(),
+                      metrics.horizontalAdvance(group->text) + indent, metrics.height());
+    painter->fillRect(title, group->palette.window());
+    drawItemText(painter, title, Qt::AlignCenter | Qt::TextShowMnemonic, group->palette,
+                 (group->state & State_Enabled) != 0, group->text, QPalette::WindowText);
 }
 
 QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,

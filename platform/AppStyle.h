@@ -2,9 +2,11 @@
 
 #include <QProxyStyle>
 
-// The platform's style with message boxes drawn as on the system the program came from: buttons
-// without icons, text that is not selectable, and box icons of its own. None of these asks the
-// desktop's icon theme, whose look-up was most of the time the first box took to show.
+// The platform's style with message boxes and group boxes drawn as on the system the program came
+// from. Boxes: buttons without icons, text that is not selectable, and icons of its own; none of
+// these asks the desktop's icon theme, whose look-up was most of the time the first box took to
+// show. Group boxes: an etched frame with the title on its top line, drawn without the image
+// that the underlying style would load first.
 class AppStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -12,6 +14,8 @@ public:
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
                   const QWidget* widget = nullptr,
                   QStyleHintReturn* returnData = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 

@@ -13,6 +13,6 @@ cmake --build "$build" --target vexbus_bench vexbus_startup_bench
 
 status=0
 QT_QPA_PLATFORM=offscreen "$build/bench/vexbus_bench" || status=1
-xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$build/bench/vexbus_startup_bench" 21 \
+xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$build/bench/vexbus_startup_bench" 31 \
   "$build/tests/usb/libch341emu_preload.so" "$build/vexbus" "$build/bench/minimal_dialog" || status=1
 exit $status

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -44,6 +45,27 @@ TEST_F(AppStyleTest, BoxesHaveTheirIconButPlainButtonsAndText)
     const std::unique_ptr<QStyle> base(QStyleFactory::create(m_previous));
     EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_DialogButtonLayout),
               base->styleHint(QStyle::SH_DialogButtonLayout));
+}
+
+TEST_F(AppStyleTest, GroupBoxTitleSitsOnTheFrameLine)
+{
+    QGroupBox group(QStringLiteral("Logs Window"));
+    group.resize(200, 100);
+    const QImage image = group.grab().toImage();
+    const QColor background = group.palette().color(QPalette::Window);
+    const int middle = group.fontMetrics().height() / 2;
+    const int right = group.width() - 2;
+    // The etched line: dark over light, at the title's middle, and down the sides.
+    EXPECT_NE(image.pixelColor(right - 4, middle), background);
+    EXPECT_NE(image.pixelColor(0, 60), background);
+    EXPECT_EQ(image.pixelColor(right - 4, middle - 2), background);
+    // The title breaks the line: few of its pixels on that row have the line's colour.
+    const int titleStart = group.fontMetrics().averageCharWidth();
+    const int titleEnd = titleStart * 2 + group.fontMetrics().horizontalAdvance(group.title());
+    int onLine = 0;
+    for (int x = titleStart; x < titleEnd; ++x)
+        onLine += image.pixelColor(x, middle) == image.pixelColor(right - 4, middle) ? 1 : 0;
+    EXPECT_LT(onLine, (titleEnd - titleStart) / 4);
 }
 
 TEST(AppStyleIcons, TheFourBoxIconsAreDrawnAndDiffer)
