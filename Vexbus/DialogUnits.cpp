@@ -44,8 +44,8 @@ QSize DialogUnits::Size(int width, int height) const
 
 QFont DialogUnits::SongFont(int pointSize)
 {
-    // Its metrics give the template's pixel size of the original face; it is also one of the
-    // lightest Chinese faces to open, which the start-up feels.
+    // Its character cell is the original face's, so the dialog gets the pixel size its template
+    // had there; it is also one of the lightest Chinese faces to open, which the start-up feels.
     QFont font(QStringLiteral("AR PL UMing CN"), pointSize);
     font.setStyleHint(QFont::Serif);
     return font;

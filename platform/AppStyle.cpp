@@ -1,11 +1,11 @@
 #include "AppStyle.h"
 
 #include <QIcon>
-#include <QStyleOptionGroupBox>
-#include <qdrawutil.h>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyleOptionGroupBox>
+#include <qdrawutil.h>
 
 namespace {
 
