@@ -2,7 +2,7 @@
 
 #include "Format.h"
 #include "I2CLink.h"
-#include "Vexbus.h"
+#include "RegsHost.h"
 #include "tqregister.h"
 
 #include <algorithm>
@@ -177,10 +177,10 @@ void Txtproc::WriteOut(std::uint8_t slave)
 void Txtproc::WriteBank(std::uint8_t slave, int b)
 {
     auto& touched = mask[b];
-    if (TQRegister* current = theApp.m_pRegister) {
+    if (TQRegister* current = CurrentRegister()) {
         const std::uint8_t bankReg = current->GetBankReg();
         const bool selected = g_pLink->Write8(slave, bankReg, static_cast<std::uint8_t>(b)) == 0;
-        Log(Format("bank : i2cw id = 0x%02x, addr:0x%02x, bank = %d", slave, bankReg, b) +
+        RegsLog(Format("bank : i2cw id = 0x%02x, addr:0x%02x, bank = %d", slave, bankReg, b) +
             FailedSuffix(!selected));
         // Without the bank selected, the writes would land in another bank.
         for (int s = 0; selected && s < kSubAddresses; ++s) {
@@ -188,19 +188,19 @@ void Txtproc::WriteBank(std::uint8_t slave, int b)
             const auto sub = static_cast<std::uint8_t>(s);
             if (m == 0xFF) {
                 const bool failed = g_pLink->Write8(slave, sub, data[b][s]) != 0;
-                Log(Format("i2cw %02x %02x %02x", slave, sub, data[b][s]) + FailedSuffix(failed));
+                RegsLog(Format("i2cw %02x %02x %02x", slave, sub, data[b][s]) + FailedSuffix(failed));
             } else if (m != 0) {
                 std::uint8_t device = 0;
                 const bool read = g_pLink->Read8(slave, sub, &device) == 0;
                 const std::uint8_t merged = Merge(read ? device : 0, data[b][s], m);
                 const bool failed = !read || g_pLink->Write8(slave, sub, merged) != 0;
-                Log(Format("i2cw %02x %02x %02x        # mask: %02x", slave, sub, merged,
+                RegsLog(Format("i2cw %02x %02x %02x        # mask: %02x", slave, sub, merged,
                            static_cast<std::uint8_t>(~m)) +
                     FailedSuffix(failed));
             }
         }
     } else {
-        Log(Format("bank = %d not written: no chip detected", b));
+        RegsLog(Format("bank = %d not written: no chip detected", b));
     }
     touched.fill(0);
     dirty[b] = false;

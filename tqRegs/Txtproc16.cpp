@@ -2,7 +2,7 @@
 
 #include "Format.h"
 #include "I2CLink.h"
-#include "Vexbus.h"
+#include "RegsHost.h"
 
 #include <algorithm>
 
@@ -113,10 +113,10 @@ void Txtproc16::WriteOut()
         const auto reg = static_cast<std::uint16_t>(a);
         if (k == 0) {
             const bool failed = g_pLink->WriteReg16(reg, data[a]) != 0;
-            Log(Format("write register addr: %04x, value = %02x", a, data[a]) + FailedSuffix(failed));
+            RegsLog(Format("write register addr: %04x, value = %02x", a, data[a]) + FailedSuffix(failed));
         } else {
             const bool failed = g_pLink->ModifyReg16(reg, data[a], k) != 0;
-            Log(Format("write register addr: %04x, value = %02x, mask = %02x", a, data[a],
+            RegsLog(Format("write register addr: %04x, value = %02x, mask = %02x", a, data[a],
                        static_cast<std::uint8_t>(~k)) +
                 FailedSuffix(failed));
         }

@@ -2,8 +2,6 @@
 
 #include "I2CLink.h"
 #include "ProgressWnd.h"
-#include "Vexbus.h"
-#include "VexbusDlg.h"
 
 #include <memory>
 
@@ -25,7 +23,7 @@ std::uint8_t MaskOf(std::int32_t bitAddress)
 
 void UnknownRegister::WriteAllRegister(std::FILE* file)
 {
-    const auto progress = std::make_unique<CProgressWnd>(theApp.m_pMainWnd, "Write tq all register.", false);
+    const auto progress = std::make_unique<CProgressWnd>(nullptr, "Write tq all register.", false);
     progress->SetRange(0, 499, 1);
     std::fprintf(file, "rem Unknown Devices\n");
     DumpRange(file, 0x00, 0xFF, "rem Range 0x00 ~ 0xFF");
