@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <initializer_list>
 
 namespace {
@@ -17,6 +18,9 @@ constexpr int kInterface = 0;
 constexpr unsigned char kBulkOut = 0x02;
 constexpr unsigned char kBulkIn = 0x82;
 constexpr std::size_t kPacketSize = 32;
+// A packet's answer stays one byte short of a full IN packet, so that a surplus byte from the
+// adapter still arrives in the same packet and never passes for the start of the next answer.
+constexpr std::size_t kAnswerRoom = kPacketSize - 1;
 constexpr unsigned kTimeoutMs = 300;
 // A stale answer is read away with this short time-out, at most this many packets.
 constexpr unsigned kDrainTimeoutMs = 20;
@@ -32,10 +36,14 @@ constexpr Byte kSpeed = 0x60;
 constexpr Byte kSpeedMask = 0x03;
 constexpr Byte kNotAcknowledged = 0x80;
 
+constexpr const char* kUdevRule = "platform/udev/50-vexbus-ch341.rules";
+
 struct Adapter {
     libusb_context* context = nullptr;
     libusb_device_handle* handle = nullptr;
     std::uint32_t mode = 0;
+    // Why the adapter, found but not opened, was last reported; success while none is reported.
+    int reported = LIBUSB_SUCCESS;
 };
 
 // Trivially destructible, so the close at exit still finds it whatever the order of destruction.
@@ -58,14 +66,17 @@ bool Succeeded(int result)
     return result == LIBUSB_SUCCESS;
 }
 
-bool Send(Byte* data, std::size_t length)
+// A libusb result; a packet sent in part counts as an I/O error.
+int Send(Byte* data, std::size_t length)
 {
     if (!adapter.handle)
-        return false;
+        return LIBUSB_ERROR_NO_DEVICE;
     int sent = 0;
     const int result = libusb_bulk_transfer(adapter.handle, kBulkOut, data, static_cast<int>(length), &sent,
                                             kTimeoutMs);
-    return Succeeded(result) && static_cast<std::size_t>(sent) == length;
+    if (!Succeeded(result))
+        return result;
+    return static_cast<std::size_t>(sent) == length ? LIBUSB_SUCCESS : LIBUSB_ERROR_IO;
 }
 
 void Drain()
@@ -80,28 +91,84 @@ void Drain()
     }
 }
 
-bool Receive(Byte* data, std::size_t length)
+using Packet = std::array<Byte, kPacketSize>;
+
+// Asks for a whole packet, as a smaller request would overflow on a surplus byte; the answer
+// comes first and anything after it is dropped.
+bool Receive(Packet& packet, std::size_t length)
 {
     if (!adapter.handle)
         return false;
     int got = 0;
-    const int result = libusb_bulk_transfer(adapter.handle, kBulkIn, data, static_cast<int>(length), &got,
-                                            kTimeoutMs);
-    if (Succeeded(result) && static_cast<std::size_t>(got) == length)
+    const int result = libusb_bulk_transfer(adapter.handle, kBulkIn, packet.data(), static_cast<int>(packet.size()),
+                                            &got, kTimeoutMs);
+    if (Succeeded(result) && static_cast<std::size_t>(got) >= length)
         return true;
     Drain();
     return false;
 }
 
-bool SendCommand(Byte command)
+int SendCommand(Byte command)
 {
     std::array<Byte, 3> packet{kStream, command, kEnd};
     return Send(packet.data(), packet.size());
 }
 
-bool ApplyMode()
+int ApplyMode()
 {
     return SendCommand(static_cast<Byte>(kSpeed | (adapter.mode & kSpeedMask)));
+}
+
+// The first adapter plugged in, unopened and with a reference of its own; null when none is.
+libusb_device* FindAdapter()
+{
+    libusb_device** list = nullptr;
+    const ssize_t count = libusb_get_device_list(adapter.context, &list);
+    if (count < 0)
+        return nullptr;
+    libusb_device* found = nullptr;
+    for (ssize_t i = 0; i < count && !found; ++i) {
+        libusb_device_descriptor descriptor{};
+        if (libusb_get_device_descriptor(list[i], &descriptor) == LIBUSB_SUCCESS &&
+            descriptor.idVendor == kVendor && descriptor.idProduct == kProduct)
+            found = libusb_ref_device(list[i]);
+    }
+    libusb_free_device_list(list, 1);
+    return found;
+}
+
+int Claim(libusb_device_handle* handle)
+{
+    // Not every platform can detach a kernel driver; the claim tells whether the interface is ours.
+    libusb_set_auto_detach_kernel_driver(handle, 1);
+    if (const int result = libusb_claim_interface(handle, kInterface); result != LIBUSB_SUCCESS) {
+        libusb_close(handle);
+        return result;
+    }
+    adapter.handle = handle;
+    // An answer left over from an earlier run would pass for the first transaction's.
+    Drain();
+    const int result = ApplyMode();
+    if (result != LIBUSB_SUCCESS)
+        ReleaseHandle();
+    return result;
+}
+
+// The connection check asks once a second: a failure is told once, until an open succeeds, the
+// adapter goes away or the reason changes. Without it a user lacking the permission would see
+// only "not connected".
+void Report(libusb_device* device, int result)
+{
+    if (result == adapter.reported)
+        return;
+    adapter.reported = result;
+    if (result == LIBUSB_SUCCESS)
+        return;
+    std::fprintf(stderr,
+                 "vexbus: the CH341 adapter %04x:%04x at /dev/bus/usb/%03u/%03u cannot be opened: %s "
+                 "(access without root: the udev rule %s, see the README)\n",
+                 kVendor, kProduct, libusb_get_bus_number(device), libusb_get_device_address(device),
+                 libusb_error_name(result), kUdevRule);
 }
 
 bool OpenAdapter()
@@ -112,23 +179,19 @@ bool OpenAdapter()
             return false;
         adapter.context = context;
     }
-    libusb_device_handle* handle = libusb_open_device_with_vid_pid(adapter.context, kVendor, kProduct);
-    if (!handle)
-        return false;
-    // Not every platform can detach a kernel driver; the claim tells whether the interface is ours.
-    libusb_set_auto_detach_kernel_driver(handle, 1);
-    if (libusb_claim_interface(handle, kInterface) != LIBUSB_SUCCESS) {
-        libusb_close(handle);
+    libusb_device* device = FindAdapter();
+    if (!device) {
+        adapter.reported = LIBUSB_SUCCESS;
         return false;
     }
-    adapter.handle = handle;
-    // An answer left over from an earlier run would pass for the first transaction's.
-    Drain();
-    if (!ApplyMode()) {
-        ReleaseHandle();
-        return false;
-    }
-    return true;
+    libusb_device_handle* handle = nullptr;
+    int result = libusb_open(device, &handle);
+    if (result == LIBUSB_SUCCESS)
+        result = Claim(handle);
+    // Unplugged while being opened: nothing to tell.
+    Report(device, result == LIBUSB_ERROR_NO_DEVICE ? LIBUSB_SUCCESS : result);
+    libusb_unref_device(device);
+    return result == LIBUSB_SUCCESS;
 }
 
 // libusb answers this from the operating system's cache without bus traffic, and with
@@ -142,15 +205,31 @@ bool HandleAlive()
 
 enum class Outcome { Done, NotAcknowledged, Failed };
 
+// Where a transaction stands on the bus.
+struct Bus {
+    bool started = false;      // a start not yet followed by its stop
+    bool slaveSending = false; // the last byte read was acknowledged, so the slave drives SDA
+
+    void Follow(Byte command)
+    {
+        if (command == kStart || command == kStop)
+            *this = Bus{command == kStart, false};
+        else if ((command & kRead) == kRead)
+            slaveSending = command != kRead;
+    }
+};
+
 // One I2C transaction as a run of stream packets. Each packet's answer (a status byte per checked
 // write, then the bytes read) fits one IN packet, so each packet costs one round trip.
 struct Stream {
-    std::array<Byte, kPacketSize> packet{kStream};
+    Packet packet{kStream};
     std::size_t length = 1;
     std::size_t statuses = 0;
     std::size_t reads = 0;
     Byte* readBuffer = nullptr;
     std::size_t delivered = 0;
+    Bus queued; // after the commands queued so far
+    Bus sent;   // after the packets the adapter has taken
 };
 
 Outcome Flush(Stream& s)
@@ -158,7 +237,7 @@ Outcome Flush(Stream& s)
     if (s.length == 1)
         return Outcome::Done;
     s.packet[s.length++] = kEnd;
-    const bool sent = Send(s.packet.data(), s.length);
+    const bool sent = Send(s.packet.data(), s.length) == LIBUSB_SUCCESS;
     const std::size_t statuses = s.statuses;
     const std::size_t reads = s.reads;
     s.length = 1;
@@ -166,10 +245,11 @@ Outcome Flush(Stream& s)
     s.reads = 0;
     if (!sent)
         return Outcome::Failed;
+    s.sent = s.queued;
     if (statuses + reads == 0)
         return Outcome::Done;
-    std::array<Byte, kPacketSize> answer{};
-    if (!Receive(answer.data(), statuses + reads))
+    Packet answer{};
+    if (!Receive(answer, statuses + reads))
         return Outcome::Failed;
     const auto status = answer.begin();
     if (std::any_of(status, status + statuses, [](Byte b) { return (b & kNotAcknowledged) != 0; }))
@@ -183,7 +263,7 @@ Outcome Flush(Stream& s)
 
 std::size_t AnswerRoom(const Stream& s)
 {
-    return kPacketSize - s.statuses - s.reads;
+    return kAnswerRoom - s.statuses - s.reads;
 }
 
 // Room for a command of this many bytes and its answer, with the end byte still to come.
@@ -203,6 +283,7 @@ Outcome Put(Stream& s, std::initializer_list<Byte> command, std::size_t statuses
     s.length += command.size();
     s.statuses += statuses;
     s.reads += reads;
+    s.queued.Follow(*command.begin());
     return Outcome::Done;
 }
 
@@ -246,6 +327,22 @@ Outcome Compose(Stream& s, const Byte* bytes, std::uint32_t writeLength, std::ui
     return PutReads(s, readLength);
 }
 
+// Ends a transaction that the adapter began but did not finish, unless the adapter is gone. A
+// slave that is sending gets one more read without acknowledge first, so that it lets go of SDA
+// for the stop.
+void Abandon(const Bus& bus)
+{
+    if (!bus.started || !adapter.handle)
+        return;
+    if (!bus.slaveSending) {
+        SendCommand(kStop);
+        return;
+    }
+    Packet packet{kStream, kRead, kStop, kEnd};
+    if (Send(packet.data(), 4) == LIBUSB_SUCCESS)
+        Receive(packet, 1);
+}
+
 } // namespace
 
 USBIO_HANDLE USBIO_OpenDevice(std::uint32_t index)
@@ -275,7 +372,7 @@ bool USBIO_SetStream(std::uint32_t index, std::uint32_t mode)
     if (index != 0)
         return false;
     adapter.mode = mode;
-    return !adapter.handle || ApplyMode();
+    return !adapter.handle || ApplyMode() == LIBUSB_SUCCESS;
 }
 
 bool USBIO_StreamI2C(std::uint32_t index, std::uint32_t writeLength, const void* writeBuffer,
@@ -286,11 +383,12 @@ bool USBIO_StreamI2C(std::uint32_t index, std::uint32_t writeLength, const void*
     Stream s;
     s.readBuffer = static_cast<Byte*>(readBuffer);
     Outcome o = Compose(s, static_cast<const Byte*>(writeBuffer), writeLength, readLength);
-    const bool stopQueued = o == Outcome::Done && (o = Put(s, {kStop})) == Outcome::Done;
-    if (stopQueued)
+    if (o == Outcome::Done)
+        o = Put(s, {kStop});
+    if (o == Outcome::Done)
         o = Flush(s);
-    // A slave that refused a byte early in a long stream still gets its stop.
-    if (o == Outcome::NotAcknowledged && !stopQueued)
-        SendCommand(kStop);
+    // A refused byte or a USB error part way through a long stream leaves the bus mid-transaction.
+    if (o != Outcome::Done)
+        Abandon(s.sent);
     return o == Outcome::Done;
 }

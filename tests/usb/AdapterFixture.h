@@ -11,7 +11,7 @@
 using Bytes = std::vector<std::uint8_t>;
 
 // Each test starts with the adapter closed, the emulator plugged in and fresh, and stream mode 0,
-// and ends having closed the adapter again, with every handle and context given back.
+// and ends having closed the adapter again, with every handle, device and context given back.
 class AdapterFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -26,6 +26,7 @@ protected:
         USBIO_CloseDevice(0);
         EXPECT_EQ(emulator.OpenHandles(), 0u);
         EXPECT_EQ(emulator.Contexts(), 0u);
+        EXPECT_EQ(emulator.Devices(), 0u);
         EXPECT_EQ(emulator.ProtocolErrors(), std::vector<std::string>{});
     }
 

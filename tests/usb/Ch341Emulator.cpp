@@ -23,6 +23,7 @@ constexpr std::uint8_t kLengthMask = 0x3F;
 constexpr std::uint8_t kSpeedMask = 0x03;
 constexpr std::uint8_t kNotAcknowledged = 0x80;
 constexpr std::uint8_t kIdleBus = 0xFF;
+constexpr std::uint8_t kSurplusByte = 0x5A;
 
 } // namespace
 
@@ -39,8 +40,10 @@ void Ch341Emulator::Reset()
     plugSource = nullptr;
     fault.reset();
     refuse.reset();
+    openFailure = 0;
     raw = false;
     rawPackets.clear();
+    answerSurplus = 0;
     slave = BankedSlave{};
     ClearLog();
 }
@@ -108,14 +111,24 @@ void Ch341Emulator::FollowPlugSource()
         Unplug();
 }
 
-std::optional<unsigned> Ch341Emulator::Open()
+std::optional<unsigned> Ch341Emulator::Find()
 {
     FollowPlugSource();
     if (!plugged)
         return std::nullopt;
+    return plugCount;
+}
+
+int Ch341Emulator::Open(unsigned plug)
+{
+    FollowPlugSource();
+    if (!Current(plug))
+        return LIBUSB_ERROR_NO_DEVICE;
+    if (openFailure != 0)
+        return openFailure;
     ++opens;
     ++openHandles;
-    return plugCount;
+    return LIBUSB_SUCCESS;
 }
 
 void Ch341Emulator::Close(unsigned plug, bool claimedByHandle)
@@ -195,6 +208,9 @@ int Ch341Emulator::Out(const unsigned char* data, int length, int& transferred)
         outPackets.emplace_back(data + at, data + at + size);
         answer.clear();
         Decode(outPackets.back());
+        if (!answer.empty())
+            answer.resize(static_cast<std::size_t>(
+                std::max(0, static_cast<int>(answer.size()) + answerSurplus)), kSurplusByte);
         for (std::size_t from = 0; !raw && from < answer.size(); from += kPacketSize) {
             const std::size_t size = std::min(kPacketSize, answer.size() - from);
             inPackets.emplace_back(answer.data() + from, answer.data() + from + size);

@@ -43,11 +43,17 @@ public:
 
     // The bulk transfer after `skip` others fails with `fault`.
     void FailTransfer(UsbFault fault, unsigned skip = 0);
+    // From now on opening the adapter fails with this libusb error (LIBUSB_ERROR_ACCESS: no
+    // permission); 0 ends it, as does Reset.
+    void FailOpens(int libusbError) { openFailure = libusbError; }
     // In the next transaction the byte written at `position` (0: the address) is not acknowledged.
     void RefuseByte(std::size_t position);
     // From now on the IN endpoint hands out these packets in order, whatever the OUT transfers
     // asked for, in place of the chip's answers; with none left it times out. Reset ends it.
     void ReplyRaw(std::deque<std::vector<std::uint8_t>> packets);
+    // From now on every answer carries this many bytes more than the chip's (negative: fewer),
+    // added or taken at its end. Reset ends it.
+    void SetAnswerSurplus(int bytes) { answerSurplus = bytes; }
 
     // Forgets the packets, transactions, protocol errors, round trips, speed commands and opens
     // recorded so far.
@@ -65,15 +71,20 @@ public:
     std::size_t Opens() const { return opens; }
     std::size_t OpenHandles() const { return openHandles; }
     std::size_t Contexts() const { return contexts; }
+    std::size_t Devices() const { return devices; }
     bool InterfaceClaimed() const { return claimed; }
     bool KernelDriverBound() const { return driverBound; }
     BankedSlave& Slave() { return slave; }
 
-    // The USB side, for the libusb double; results are libusb codes. A handle is known by the
-    // plug-in it was opened on.
+    // The USB side, for the libusb double; results are libusb codes. A device and a handle are
+    // known by the plug-in they were found on.
     void ContextCreated() { ++contexts; }
     void ContextDestroyed() { --contexts; }
-    std::optional<unsigned> Open();
+    void DeviceCreated() { ++devices; }
+    void DeviceDestroyed() { --devices; }
+    // The plug-in a device list finds the adapter on; empty while it is unplugged.
+    std::optional<unsigned> Find();
+    int Open(unsigned plug);
     void Close(unsigned plug, bool claimedByHandle);
     int Claim(unsigned plug, bool autoDetach);
     int Release(unsigned plug, bool autoDetach);
@@ -110,17 +121,20 @@ private:
     std::optional<Fault> fault;
     std::optional<std::size_t> refuse;
     std::optional<std::size_t> refuseNow;
+    int openFailure = 0;
 
     std::size_t speedCommands = 0;
     std::size_t opens = 0;
     std::size_t openHandles = 0;
     std::size_t contexts = 0;
+    std::size_t devices = 0;
     std::size_t roundTrips = 0;
     bool outWentBefore = false;
     std::vector<std::vector<std::uint8_t>> outPackets;
     std::deque<std::vector<std::uint8_t>> inPackets;
     bool raw = false;
     std::deque<std::vector<std::uint8_t>> rawPackets;
+    int answerSurplus = 0;
     std::vector<std::uint8_t> answer;
     std::vector<I2CTransaction> transactions;
     std::vector<std::string> protocolErrors;

@@ -16,8 +16,15 @@ TEST(Ch341EmulatorTest, AnswersRawStreamsAsTheChipDoes)
     emulator.Reset();
     libusb_context* context = nullptr;
     ASSERT_EQ(libusb_init(&context), LIBUSB_SUCCESS);
-    libusb_device_handle* handle = libusb_open_device_with_vid_pid(context, 0x1A86, 0x5512);
-    ASSERT_NE(handle, nullptr);
+    libusb_device** list = nullptr;
+    ASSERT_EQ(libusb_get_device_list(context, &list), 1);
+    libusb_device_descriptor descriptor{};
+    ASSERT_EQ(libusb_get_device_descriptor(list[0], &descriptor), LIBUSB_SUCCESS);
+    EXPECT_EQ(descriptor.idVendor, 0x1A86);
+    EXPECT_EQ(descriptor.idProduct, 0x5512);
+    libusb_device_handle* handle = nullptr;
+    ASSERT_EQ(libusb_open(list[0], &handle), LIBUSB_SUCCESS);
+    libusb_free_device_list(list, 1);
     EXPECT_EQ(libusb_claim_interface(handle, 0), LIBUSB_ERROR_BUSY) << "kernel driver still bound";
     libusb_set_auto_detach_kernel_driver(handle, 1);
     ASSERT_EQ(libusb_claim_interface(handle, 0), LIBUSB_SUCCESS);
@@ -52,6 +59,7 @@ TEST(Ch341EmulatorTest, AnswersRawStreamsAsTheChipDoes)
     libusb_close(handle);
     libusb_exit(context);
     EXPECT_EQ(emulator.OpenHandles(), 0u);
+    EXPECT_EQ(emulator.Devices(), 0u);
     emulator.Reset();
 }
 

@@ -1,5 +1,7 @@
 #include "AdapterFixture.h"
 
+#include <libusb.h>
+
 #include <algorithm>
 #include <string>
 
@@ -39,8 +41,8 @@ TEST_F(UsbioTest, BlockReadsSpanPacketsInTheFewestRoundTrips)
         ASSERT_TRUE(Stream({0x1A, 0x00, 0x00}, data));
         for (std::size_t i = 0; i < length; ++i)
             ASSERT_EQ(data[i], emulator.Slave().Flat(static_cast<std::uint16_t>(i))) << i;
-        // Four status bytes and the data, 32 bytes per IN packet.
-        EXPECT_EQ(emulator.RoundTrips(), (4 + length + 31) / 32);
+        // Four status bytes and the data, 31 bytes per IN packet.
+        EXPECT_EQ(emulator.RoundTrips(), (4 + length + 30) / 31);
         for (const Bytes& packet : emulator.OutPackets()) {
             EXPECT_LE(packet.size(), 32u);
             EXPECT_EQ(packet.front(), 0xAA);
@@ -113,6 +115,65 @@ TEST_F(UsbioTest, LongWritesArriveWhole)
         ASSERT_EQ(emulator.Slave().Paged(0, static_cast<std::uint8_t>(0x10 + i)), i) << i;
 }
 
+TEST_F(UsbioTest, SurplusAnswerBytesAreDroppedAndShortAnswersFail)
+{
+    for (std::uint16_t sub = 0; sub < 0x100; ++sub)
+        emulator.Slave().Flat(sub) = static_cast<std::uint8_t>(sub ^ 0xA5);
+    Open();
+    for (const std::size_t length : {1u, 27u, 28u, 100u}) {
+        SCOPED_TRACE(length);
+        emulator.SetAnswerSurplus(1);
+        Bytes data(length);
+        ASSERT_TRUE(Stream({0x1A, 0x00, 0x00}, data));
+        for (std::size_t i = 0; i < length; ++i)
+            ASSERT_EQ(data[i], emulator.Slave().Flat(static_cast<std::uint16_t>(i))) << i;
+
+        emulator.SetAnswerSurplus(-1);
+        EXPECT_FALSE(Stream({0x1A, 0x00, 0x00}, data));
+        EXPECT_TRUE(emulator.Transactions().back().stopped);
+
+        emulator.SetAnswerSurplus(0);
+        Bytes id(3);
+        ASSERT_TRUE(Stream({0x1A, 0x01}, id));
+        EXPECT_EQ(id, (Bytes{0xF2, 0x18, 0x03}));
+    }
+}
+
+// Every USB transfer of a long read and of a long write fails in turn: whatever the adapter had
+// begun on the bus still ends with a stop, and the next transaction is sound.
+TEST_F(UsbioTest, TransactionBrokenOffByAUsbErrorStillEndsWithAStop)
+{
+    struct Case {
+        const char* name;
+        Bytes write;
+        std::size_t readLength;
+        unsigned transfers;
+    };
+    Bytes longWrite(40, 0x11);
+    longWrite[0] = 0x1A;
+    const Case cases[] = {{"read", {0x1A, 0x00, 0x00}, 100, 8}, {"write", longWrite, 0, 6}};
+    Open();
+    for (const Case& c : cases) {
+        for (const UsbFault fault : {UsbFault::Io, UsbFault::TimeOut}) {
+            for (unsigned skip = 0; skip < c.transfers; ++skip) {
+                SCOPED_TRACE(testing::Message() << c.name << " fault " << static_cast<int>(fault) << " at "
+                                                << skip);
+                emulator.ClearLog();
+                emulator.FailTransfer(fault, skip);
+                Bytes data(c.readLength);
+                EXPECT_FALSE(Stream(c.write, data));
+                for (const I2CTransaction& t : emulator.Transactions())
+                    EXPECT_TRUE(t.stopped);
+                EXPECT_EQ(emulator.ProtocolErrors(), std::vector<std::string>{});
+
+                Bytes id(3);
+                ASSERT_TRUE(Stream({0x1A, 0x01}, id));
+                EXPECT_EQ(id, (Bytes{0xF2, 0x18, 0x03}));
+            }
+        }
+    }
+}
+
 TEST_F(UsbioTest, RefusesWhatItCannotSend)
 {
     const Bytes address{0x1A, 0x01};
@@ -160,8 +221,9 @@ TEST_F(UsbioTest, AnswerLeftOverFromAnEarlierRunIsDiscardedAtOpen)
     // An answer shaped like the next one, so that only its bytes would tell it apart.
     for (std::uint8_t sub = 0x05; sub < 0x08; ++sub)
         emulator.Slave().Paged(0, sub) = 0x55;
-    const std::optional<unsigned> earlier = emulator.Open();
+    const std::optional<unsigned> earlier = emulator.Find();
     ASSERT_TRUE(earlier);
+    ASSERT_EQ(emulator.Open(*earlier), 0);
     ASSERT_EQ(emulator.Claim(*earlier, true), 0);
     Bytes unread{0xAA, 0x74, 0x80, 0x1A, 0x80, 0x05, 0x74, 0x80, 0x1B, 0xC2, 0xC0, 0x75, 0x00};
     int sent = 0;
@@ -214,6 +276,40 @@ TEST_F(UsbioTest, StaleHandleAfterAQuickReplugIsDroppedByItsFirstTransfer)
     EXPECT_EQ(id, (Bytes{0xF2, 0x18, 0x03}));
 }
 
+// The connection check opens once a second: a failure is told once, again only after the adapter
+// was gone or opened, or for another reason.
+TEST_F(UsbioTest, AdapterFoundButNotOpenedIsToldOnStandardErrorOncePerStreak)
+{
+    const auto told = [](const char* reason) {
+        return std::string("vexbus: the CH341 adapter 1a86:5512 at /dev/bus/usb/003/007 cannot be opened: ") +
+               reason + " (access without root: the udev rule platform/udev/50-vexbus-ch341.rules, see the README)\n";
+    };
+    const auto checks = [](int times) {
+        testing::internal::CaptureStderr();
+        for (int i = 0; i < times; ++i)
+            EXPECT_EQ(USBIO_OpenDevice(0), INVALID_HANDLE_VALUE);
+        return testing::internal::GetCapturedStderr();
+    };
+
+    emulator.FailOpens(LIBUSB_ERROR_ACCESS);
+    EXPECT_EQ(checks(3), told("LIBUSB_ERROR_ACCESS"));
+    emulator.Unplug();
+    EXPECT_EQ(checks(2), "");
+    emulator.Plug();
+    EXPECT_EQ(checks(2), told("LIBUSB_ERROR_ACCESS"));
+    emulator.FailOpens(LIBUSB_ERROR_BUSY);
+    EXPECT_EQ(checks(2), told("LIBUSB_ERROR_BUSY"));
+
+    emulator.FailOpens(0);
+    testing::internal::CaptureStderr();
+    EXPECT_NE(USBIO_OpenDevice(0), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    USBIO_CloseDevice(0);
+    emulator.FailOpens(LIBUSB_ERROR_ACCESS);
+    EXPECT_EQ(checks(2), told("LIBUSB_ERROR_ACCESS"));
+    EXPECT_EQ(emulator.OpenHandles(), 0u);
+}
+
 TEST_F(UsbioTest, StreamModeIsAppliedAtEveryOpenAndAtOnceWhenOpen)
 {
     ASSERT_TRUE(USBIO_SetStream(0, 2));
@@ -236,8 +332,9 @@ TEST_F(UsbioTest, StreamModeIsAppliedAtEveryOpenAndAtOnceWhenOpen)
 
 TEST_F(UsbioTest, FailedOpensGiveBackWhatTheyTook)
 {
-    const std::optional<unsigned> other = emulator.Open();
+    const std::optional<unsigned> other = emulator.Find();
     ASSERT_TRUE(other);
+    ASSERT_EQ(emulator.Open(*other), 0);
     ASSERT_EQ(emulator.Claim(*other, true), 0);
     EXPECT_EQ(USBIO_OpenDevice(0), INVALID_HANDLE_VALUE) << "interface busy";
     EXPECT_EQ(emulator.OpenHandles(), 1u);
