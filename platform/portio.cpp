@@ -51,7 +51,10 @@ bool InitializeWinIo()
     g_fd = DoOpen(kDevice, O_RDWR | O_CLOEXEC);
     if (g_fd < 0)
         return false;
-    if (DoIoctl(PPCLAIM, nullptr) < 0) {
+    // A plain claim waits for as long as another program holds the port, inside start-up. An
+    // exclusive one is refused at once while any other device is registered on the port (the
+    // lp printer driver included), and once granted it cannot wait.
+    if (DoIoctl(PPEXCL, nullptr) < 0 || DoIoctl(PPCLAIM, nullptr) < 0) {
         DoClose();
         g_fd = -1;
         return false;

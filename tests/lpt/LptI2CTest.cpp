@@ -265,8 +265,10 @@ TEST_F(LptI2CTest, FacadeReachesTheParallelPortOnTransport1)
 }
 
 struct InitFailure {
+    const char* name;
     bool present;
     bool claimFails;
+    bool heldByOther;
 };
 
 class LptUninitialisedTest : public ::testing::TestWithParam<InitFailure> {};
@@ -279,12 +281,15 @@ TEST_P(LptUninitialisedTest, ShowsTheBoxAndEveryTransferFails)
     port.Attach(dev8);
     port.present = GetParam().present;
     port.claimFails = GetParam().claimFails;
+    port.otherDevices = GetParam().heldByOther ? 1 : 0;
+    port.heldByOther = GetParam().heldByOther;
     BoxRecorder boxes;
     SetPortIoBackend(&port);
     {
         LptI2C lpt;
         EXPECT_EQ(g_winIoReady, 0);
         EXPECT_FALSE(port.IsOpen());
+        EXPECT_EQ(port.BlockedClaims(), 0);
         ASSERT_EQ(boxes.boxes.size(), 1u);
         EXPECT_EQ(boxes.boxes[0].text, "Cannot initialize WinIO library");
         EXPECT_EQ(boxes.boxes[0].type & MB_TYPEMASK, MB_OK);
@@ -311,7 +316,9 @@ TEST_P(LptUninitialisedTest, ShowsTheBoxAndEveryTransferFails)
 }
 
 INSTANTIATE_TEST_SUITE_P(NoPortOrBusy, LptUninitialisedTest,
-                         ::testing::Values(InitFailure{false, false}, InitFailure{true, true}),
-                         [](const auto& info) { return info.param.present ? "ClaimRefused" : "NoDevice"; });
+                         ::testing::Values(InitFailure{"NoDevice", false, false, false},
+                                           InitFailure{"ClaimRefused", true, true, false},
+                                           InitFailure{"HeldByAnotherProgram", true, false, true}),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace

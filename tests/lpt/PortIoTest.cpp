@@ -45,6 +45,30 @@ TEST_F(PortIoTest, InitializeFailsWithoutTheDeviceOrTheClaimAndLeavesNothingOpen
     EXPECT_FALSE(SetPortVal(0x378, 0x01, 1));
 }
 
+// A claim that would wait for another device to let go of the port fails at once instead.
+TEST_F(PortIoTest, PortRegisteredToAnotherDeviceIsRefusedWithoutWaiting)
+{
+    struct Case {
+        const char* name;
+        bool heldByOther;
+    };
+    for (const Case c : {Case{"another program holds it", true}, Case{"the lp driver is loaded", false}}) {
+        SCOPED_TRACE(c.name);
+        SimParport busy;
+        busy.otherDevices = 1;
+        busy.heldByOther = c.heldByOther;
+        SetPortIoBackend(&busy);
+        EXPECT_FALSE(InitializeWinIo());
+        EXPECT_EQ(busy.BlockedClaims(), 0);
+        EXPECT_FALSE(busy.IsOpen());
+        EXPECT_FALSE(SetPortVal(0x378, 0x02, 1));
+    }
+
+    SetPortIoBackend(&port);
+    ASSERT_TRUE(InitializeWinIo());
+    EXPECT_TRUE(port.IsClaimed());
+}
+
 // The callers expect the registers exactly as the PC port holds them.
 TEST_F(PortIoTest, PortsMapToTheirRegisters)
 {

@@ -23,6 +23,8 @@ int SimParport::Close(int fd)
     }
     open = false;
     claimed = false;
+    exclusive = false;
+    registered = false;
     ++closes;
     return 0;
 }
@@ -34,9 +36,29 @@ int SimParport::Ioctl(int fd, unsigned long request, void* arg)
         errno = EBADF;
         return -1;
     }
+    // The device is registered with the port at its first claim: exclusively only while no
+    // other device is registered.
+    if (request == PPEXCL) {
+        if (registered) {
+            errno = EINVAL;
+            return -1;
+        }
+        exclusive = true;
+        return 0;
+    }
     if (request == PPCLAIM) {
         if (claimFails) {
             errno = EBUSY;
+            return -1;
+        }
+        if (!registered && exclusive && otherDevices > 0) {
+            errno = ENXIO;
+            return -1;
+        }
+        registered = true;
+        if (heldByOther) {
+            ++blockedClaims;
+            errno = EINTR;
             return -1;
         }
         claimed = true;

@@ -33,6 +33,10 @@ public:
     // What the next open and claim do.
     bool present = true;
     bool claimFails = false;
+    // Devices of others registered on the port (another program that opened and claimed it, the
+    // lp printer driver), and whether one of them holds the port now.
+    int otherDevices = 0;
+    bool heldByOther = false;
 
     const std::vector<PortWriteRecord>& Writes() const { return writes; }
     void ClearWrites() { writes.clear(); }
@@ -40,6 +44,9 @@ public:
     bool IsOpen() const { return open; }
     bool IsClaimed() const { return claimed; }
     int Closes() const { return closes; }
+    // Claims that the kernel would have made wait for the holder; here they fail with EINTR, as
+    // a signal would end the wait.
+    int BlockedClaims() const { return blockedClaims; }
     std::uint8_t Data() const { return data; }
     std::uint8_t Control() const { return control; }
     I2CBusMonitor& Monitor() { return monitor; }
@@ -65,6 +72,9 @@ private:
     bool sda = true;
     bool open = false;
     bool claimed = false;
+    bool exclusive = false;
+    bool registered = false;
+    int blockedClaims = 0;
     int ioctls = 0;
     int closes = 0;
 };
