@@ -49,6 +49,14 @@ speed_t SpeedOf(int baudRate)
     return it == speeds.end() ? 0 : it->second;
 }
 
+// The adapter expects DTR and RTS low: raised, they reset adapters wired to them. A port without
+// modem lines (a pty) has none to drop.
+void DropModemLines(int fd)
+{
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    ioctl(fd, TIOCMBIC, &lines);
+}
+
 // Leaves errno as the failing step set it: ENOTTY when the file is no terminal, EINVAL when
 // the rate or the settings are refused.
 bool Configure(int fd, int baudRate, int parity)
@@ -58,7 +66,8 @@ bool Configure(int fd, int baudRate, int parity)
         return false;
     cfmakeraw(&t);
     t.c_iflag &= ~(IXON | IXOFF | IXANY | INPCK);
-    t.c_cflag &= ~(CSIZE | CSTOPB | PARENB | PARODD | CRTSCTS);
+    // Without HUPCL the close leaves DTR and RTS low for the next open.
+    t.c_cflag &= ~(CSIZE | CSTOPB | PARENB | PARODD | CRTSCTS | HUPCL);
     t.c_cflag |= CS8 | CLOCAL | CREAD;
     if (parity == 1 || parity == 2) {
         t.c_cflag |= parity == 1 ? (PARENB | PARODD) : PARENB;
@@ -74,10 +83,17 @@ bool Configure(int fd, int baudRate, int parity)
     }
     if (cfsetispeed(&t, speed) != 0 || cfsetospeed(&t, speed) != 0 || tcsetattr(fd, TCSANOW, &t) != 0)
         return false;
-    // The adapter expects DTR and RTS low; a port without modem lines (a pty) has none to drop.
-    int lines = TIOCM_DTR | TIOCM_RTS;
-    ioctl(fd, TIOCMBIC, &lines);
+    // A port left at speed 0 raises them again as it leaves it.
+    DropModemLines(fd);
     return true;
+}
+
+// The exclusive mode belongs to the terminal, not to this descriptor: given back, so that a
+// program that holds the port as well cannot keep the next open out.
+void CloseExclusive(int fd)
+{
+    ioctl(fd, TIOCNXCL);
+    ::close(fd);
 }
 
 } // namespace
@@ -119,9 +135,13 @@ int CommOpen(const std::string& name, int baudRate, int parity)
     const int fd = ::open(CommDevicePath(name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    if (!Configure(fd, baudRate, parity)) {
+    // The open raised DTR and RTS (unless the port was left at speed 0): the shorter the pulse,
+    // the fewer adapters it resets.
+    DropModemLines(fd);
+    // Other programs' opens fail with EBUSY while the port is ours.
+    if (ioctl(fd, TIOCEXCL) != 0 || !Configure(fd, baudRate, parity)) {
         const int error = errno;
-        ::close(fd);
+        CloseExclusive(fd);
         errno = error;
         return -1;
     }
@@ -135,7 +155,7 @@ void CommClose(int fd)
         return;
     }
     if (fd >= 0)
-        ::close(fd);
+        CloseExclusive(fd);
 }
 
 bool CommWrite(int fd, const void* buffer, std::size_t count)

@@ -8,10 +8,34 @@
 #include <filesystem>
 
 #include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
 namespace {
+
+// Whether another program, without the capability that passes an exclusive port (tests may
+// run as root), could open the port now.
+bool OthersCanOpen(const std::string& path)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct caps[_LINUX_CAPABILITY_U32S_3]{};
+        if (syscall(SYS_capget, &header, caps) == 0) {
+            caps[CAP_TO_INDEX(CAP_SYS_ADMIN)].effective &= ~CAP_TO_MASK(CAP_SYS_ADMIN);
+            syscall(SYS_capset, &header, caps);
+        }
+        const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        _exit(fd >= 0 ? 0 : errno == EBUSY ? 1 : 2);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2) << "open failed for another reason";
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 TEST(CommDevicePathTest, ComNamesNameTheTtySPorts)
 {
@@ -53,6 +77,32 @@ TEST(CommOpenTest, PortIsRawWithoutFlowControl)
         EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B9600));
         EXPECT_NE(fcntl(fd, F_GETFL) & O_NONBLOCK, 0);
         CommClose(fd);
+    }
+}
+
+// What a pseudo-terminal can show: no modem lines, so whether DTR and RTS stay low is not seen.
+TEST(CommOpenTest, PortIsExclusiveAndKeepsItsModemLinesAtClose)
+{
+    SimSerialAdapter adapter;
+    ASSERT_TRUE(OthersCanOpen(adapter.PortPath()));
+    {
+        const int other = open(adapter.PortPath().c_str(), O_RDWR | O_NOCTTY);
+        termios t{};
+        ASSERT_EQ(tcgetattr(other, &t), 0);
+        t.c_cflag |= HUPCL;
+        ASSERT_EQ(tcsetattr(other, TCSANOW, &t), 0);
+        close(other);
+    }
+    for (int reopen = 0; reopen < 2; ++reopen) {
+        SCOPED_TRACE(reopen);
+        const int fd = CommOpen(adapter.PortPath(), 9600, 0);
+        ASSERT_GE(fd, 0);
+        termios t{};
+        ASSERT_EQ(tcgetattr(fd, &t), 0);
+        EXPECT_EQ(t.c_cflag & HUPCL, 0u);
+        EXPECT_FALSE(OthersCanOpen(adapter.PortPath()));
+        CommClose(fd);
+        EXPECT_TRUE(OthersCanOpen(adapter.PortPath())) << "the port stays open elsewhere, not exclusive";
     }
 }
 
