@@ -273,3 +273,156 @@ TEST_F(Tq4120Register, WriteFieldSkipsARegisterWhoseReadFails)
     EXPECT_EQ(Bus(), (std::vector<Bytes>{Read16(0x020d), Write16(0x020d, 0xAB)}));
     EXPECT_EQ(Reg(0x020c), 0x35);
 }
+
+namespace {
+
+// The dump of a device in the known state, derived from the table rows and the dump layout by a
+// script, independently of this code.
+std::string ExpectedDump()
+{
+    std::ifstream in(TQ4120_DATA_DIR "/tq4120_dump.txt", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool IsFieldLine(const std::string& line)
+{
+    return !line.empty() && line.front() != '#';
+}
+
+// The line with the value column set to value.
+std::string WithValue(const std::string& line, std::string_view value)
+{
+    const std::size_t width = line.find_first_not_of(' ', line.find(' ', 49));
+    return line.substr(0, 49) + std::string(value) + std::string(9 - value.size(), ' ') + line.substr(width);
+}
+
+} // namespace
+
+TEST_F(Tq4120Register, DumpOfTheKnownState)
+{
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.SaveToTxt(file.get());
+    const std::string text = Contents(file.get());
+    EXPECT_EQ(text, ExpectedDump());
+
+    // One read per register of each body field, nothing written.
+    std::set<std::uint16_t> registers;
+    for (const Bytes& t : Bus()) {
+        ASSERT_EQ(t.size(), 4u);
+        EXPECT_EQ(t[3], 0x1B);
+        registers.insert(static_cast<std::uint16_t>(t[1] | t[2] << 8));
+    }
+    EXPECT_EQ(Bus().size(), 1563u);
+    EXPECT_EQ(registers.size(), 784u);
+
+    std::size_t fieldLines = 0;
+    const std::vector<std::string> lines = Lines(text);
+    for (const std::string& line : lines)
+        fieldLines += IsFieldLine(line);
+    // The trailer shows the PLLV trigger twice.
+    EXPECT_EQ(fieldLines, 1313u + 7u);
+    EXPECT_EQ(lines.front(), "#padsetting");
+}
+
+TEST_F(Tq4120Register, DumpWithoutAnAdapterShowsZeros)
+{
+    emulator.Unplug();
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.SaveToTxt(file.get());
+    const std::vector<std::string> got = Lines(Contents(file.get()));
+    const std::vector<std::string> known = Lines(ExpectedDump());
+    ASSERT_EQ(got.size(), known.size());
+    const std::size_t trailer = known.size() - 23;
+    ASSERT_EQ(known[trailer + 3], "# trigger segement");
+    for (std::size_t i = 0; i < known.size(); ++i)
+        EXPECT_EQ(got[i], i < trailer && IsFieldLine(known[i]) ? WithValue(known[i], "0") : known[i]);
+}
+
+TEST_F(Tq4120Register, PrintFieldColumns)
+{
+    struct Case {
+        std::uint32_t value;
+        int width;
+        std::string_view comment;
+        std::string_view line; // after the name
+    };
+    const Case cases[] = {
+        {0x0, 1, "#", "0        1        0400[0] #\n"},
+        {0xF, 15, "#", "f        f        0400[0] #\n"},
+        {0x10, 16, "#", "10       10       0400[0] #\n"},
+        {0xFFFF, 16, "#a  ", "ffff     10       0400[0] #a  \n"},
+        // Five digits and more keep at least one blank before the width.
+        {0x10000, 32, "#", "10000    20       0400[0] #\n"},
+        {0x1234567, 32, "#", "1234567  20       0400[0] #\n"},
+        {0x12345678, 32, "#", "12345678 20       0400[0] #\n"},
+        {0xFFFFFFFF, 35, "#", "ffffffff 23       0400[0] #\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        for (int i = 0; i < 4; ++i)
+            Reg(0x0400 + i) = static_cast<std::uint8_t>(c.value >> (8 * i));
+        Reg(0x0404) = 0;
+        FilePtr file(std::tmpfile());
+        g_tq4120Register.PrintField(RegField16("name", c.width, 0x0400, 0, c.comment), file.get());
+        EXPECT_EQ(Contents(file.get()), "name" + std::string(45, ' ') + std::string(c.line));
+
+        // The loader takes the line back as written.
+        for (int i = 0; i < 4; ++i)
+            Reg(0x0400 + i) = 0;
+        g_txtproc16.Load(file.get());
+        if (c.value < 0x80000000u) {
+            EXPECT_EQ(static_cast<std::uint32_t>(g_tq4120Register.ReadField(RegField16("name", c.width, 0x0400, 0, "#"))),
+                      c.value);
+        }
+    }
+}
+
+TEST_F(Tq4120Register, PrintFieldShowsStartBitAndAddress)
+{
+    Reg(0x039e) = 0x80;
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.PrintField(Field("afe_dpllad_lat"), file.get());
+    EXPECT_EQ(Contents(file.get()), "afe_dpllad_lat" + std::string(35, ' ') + "1        1        039e[7] # cntrl_[119];\n");
+}
+
+// Loaded back, the dump sets every field to its dumped value, then the trailer drives the
+// triggers and latches.
+TEST_F(Tq4120Register, DumpLoadsBack)
+{
+    Host host;
+    SetRegsHost(&host);
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.SaveToTxt(file.get());
+    std::vector<std::int32_t> dumped;
+    for (const RegField16& field : g_tq4120Fields)
+        dumped.push_back(g_tq4120Register.ReadField(field));
+
+    for (int a = 0; a < BankedSlave::kFlatSize; ++a)
+        Reg(a) = static_cast<std::uint8_t>(~KnownByte(a));
+    g_txtproc16.Load(file.get());
+    EXPECT_FALSE(host.lines.empty());
+
+    const std::vector<std::pair<std::string_view, std::int32_t>> trailer = {
+        {"pllv_trigger", 1},  {"pll2x_trigger", 1}, {"pll2x_reserved_1", 0}, {"pll2x_trigger_reserved", 0},
+        {"pa_lat", 1},        {"afe_pllad_lat", 1}, {"afe_dpllad_lat", 1},
+    };
+    for (std::size_t i = 0; i < g_tq4120Fields.size(); ++i) {
+        const RegField16& field = g_tq4120Fields[i];
+        std::int32_t want = dumped[i];
+        for (const auto& [name, value] : trailer)
+            if (&Field(name) == &field)
+                want = value;
+        EXPECT_EQ(g_tq4120Register.ReadField(field), want) << field.name.View();
+    }
+}
