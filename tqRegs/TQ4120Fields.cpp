@@ -217,10 +217,10 @@ constinit const std::array<RegField16, kTq4120FieldCount> g_tq4120Fields{{
     {"afe_ao_avg_byps",                    1, 0x0281, 6, "#"}, // chosen: comment
     {"afe_ao_tst_cntrl",                   1, 0x0281, 7, "#"}, // chosen: comment
     {"afe_ao_ofst_u_rng_",                 4, 0x0282, 0, "# U channel offset detection range 0~15"},
-    {"afe_ao_ofst_v_rng_",                 4, 0x0282, 4, "#"}, // chosen: comment
+    {"afe_ao_ofst_v_rng_",                 4, 0x0282, 4, "# V channel offset detection range 0~15"}, // chosen: comment
     {"adc_auto_ofst_en",                   1, 0x02A7, 0, "# = cntrl_afe_offset_[0];"},
     {"adcr_ofst_s_",                       2, 0x02A7, 2, "# = cntrl_afe_offset_[3:2];"},
-    {"adcg_ofst_s_",                       2, 0x02A7, 4, "#"}, // chosen: comment
+    {"adcg_ofst_s_",                       2, 0x02A7, 4, "# = cntrl_afe_offset_[5:4];"},
     {"adcb_ofst_s_",                       2, 0x02A7, 6, "# = cntrl_afe_offset_[7:6];"},
     // auto phase
     {"afe_ap_diff_thd",                    8, 0x028D, 0, "#data change difference threshold"},
@@ -343,9 +343,9 @@ constinit const std::array<RegField16, kTq4120FieldCount> g_tq4120Fields{{
     {"afe_sp_safe_cst_sel",                1, 0x025C, 7, "# 1: PLL use safe coast 0: PLL use long coast"},
     {"afe_sp_sdcs_vsst_reg_l",             8, 0x025D, 0, "#"}, // chosen: comment
     {"afe_sp_sdcs_vssp_reg_l",             8, 0x025E, 0, "#"}, // chosen: comment
-    {"afe_sp_sdcs_vsst_reg_h",             3, 0x025F, 0, "# VS start postion low MSB"}, // chosen: comment
+    {"afe_sp_sdcs_vsst_reg_h",             3, 0x025F, 0, "#"}, // chosen: comment
     {"afe_sp_reserved_8",                  1, 0x025F, 3, "#"},
-    {"afe_sp_sdcs_vssp_reg_h",             3, 0x025F, 4, "# VS stop postion low MSB"}, // chosen: comment
+    {"afe_sp_sdcs_vssp_reg_h",             3, 0x025F, 4, "#"}, // chosen: comment
     {"afe_sp_reserved_9",                  1, 0x025F, 7, "#"},
     // sync processor, second half
     {"afe_sp_clp_st_reg_l",                8, 0x0260, 0, "# clamp start LSB"},
@@ -765,10 +765,10 @@ constinit const std::array<RegField16, kTq4120FieldCount> g_tq4120Fields{{
     {"su_reserved18",                      4, 0x0631, 4, "#reserved "}, // chosen: comment
     {"su_v_bm_step",                      12, 0x0632, 0, "#non-linear vertical scaling up bottom area ratio step"},
     {"su_reserved19",                      4, 0x0633, 4, "#reserved "}, // chosen: comment
-    {"su_h_nl_en",                         1, 0x0634, 0, "#[288]"}, // chosen: comment
-    {"su_v_nl_en",                         1, 0x0634, 1, "#[289]"}, // chosen: comment
-    {"su_h_dda_byps",                      1, 0x0634, 2, "#[290]"}, // chosen: comment
-    {"su_v_dda_byps",                      1, 0x0634, 3, "#[291]"}, // chosen: comment
+    {"su_h_nl_en",                         1, 0x0634, 0, "#"}, // chosen: comment
+    {"su_v_nl_en",                         1, 0x0634, 1, "#"}, // chosen: comment
+    {"su_h_dda_byps",                      1, 0x0634, 2, "#"}, // chosen: comment
+    {"su_v_dda_byps",                      1, 0x0634, 3, "#"}, // chosen: comment
     {"su_h_y_tap10_byps",                  1, 0x0634, 4, "#[292]Y H scaling up 1st stage tap10 interpolation filter bypass, active high"},
     {"su_reserved20",                      1, 0x0634, 5, "#reserved "}, // chosen: comment
     {"su_h_uv_tap6_byps",                  1, 0x0634, 6, "#[294] nouse in tqc4120, UV H scaling up 1st stage tap6 interpolation filter bypass, active high"},
@@ -1030,13 +1030,13 @@ constinit const std::array<RegField16, kTq4120FieldCount> g_tq4120Fields{{
     {"ttx_box1_",                          2, 0x0378, 2, "#"}, // chosen: width, comment
     {"ttx_flrate_",                        2, 0x0378, 4, "#"}, // chosen: width, comment
     {"ttx_r6_reserved_0",                  2, 0x0378, 6, "#"}, // chosen: width, comment
-    {"ttx_shcol_",                         4, 0x0379, 0, "#"}, // chosen: width, comment
-    {"ttx_gddh_",                          4, 0x0379, 4, "#"}, // chosen: width, comment
+    {"ttx_shcol_",                         5, 0x0379, 0, "#"}, // chosen: width, comment
+    {"ttx_gddh_",                          3, 0x0379, 5, "#"}, // chosen: width, comment
     {"ttx_gddhnum_",                       4, 0x037A, 0, "#"}, // chosen: width, comment
-    {"ttx_lttn_pxl",                       2, 0x037A, 4, "#"}, // chosen: width, comment
-    {"ttx_lttn_pxlbt",                     2, 0x037A, 6, "#"}, // chosen: width, comment
-    {"ttx_flcol_",                         4, 0x037B, 0, "#"}, // chosen: width, comment
-    {"ttx_r6_reserved_1",                  4, 0x037B, 4, "#"}, // chosen: width, comment
+    {"ttx_lttn_pxl",                       1, 0x037A, 4, "#"}, // chosen: width, comment
+    {"ttx_lttn_pxlbt",                     3, 0x037A, 5, "#"}, // chosen: width, comment
+    {"ttx_flcol_",                         5, 0x037B, 0, "#"}, // chosen: width, comment
+    {"ttx_r6_reserved_1",                  3, 0x037B, 5, "#"}, // chosen: width, comment
     {"ttx_clut_byps",                      1, 0x037C, 0, "#"}, // chosen: comment
     {"ttx_shadow_trans_en",                1, 0x037C, 1, "#"}, // chosen: comment
     {"ttx_flash_trans_en",                 1, 0x037C, 2, "#"}, // chosen: comment
