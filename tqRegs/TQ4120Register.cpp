@@ -389,12 +389,23 @@ constexpr int kValueColumn = 9;
 constexpr int kWidthColumn = 9;
 constexpr int kIndent = 75;
 
-int HexDigits(std::uint32_t value)
+// Lower-case hexadecimal digits without leading zeros; returns the end of what it wrote.
+char* PutHex(char* out, std::uint32_t value)
 {
-    int digits = 1;
-    while (value >>= 4)
-        ++digits;
-    return digits;
+    std::array<char, 8> digits{};
+    std::size_t n = 0;
+    do {
+        digits[n++] = "0123456789abcdef"[value & 0xF];
+        value >>= 4;
+    } while (value != 0);
+    while (n > 0)
+        *out++ = digits[--n];
+    return out;
+}
+
+char* PutBlanks(char* out, std::ptrdiff_t count)
+{
+    return std::fill_n(out, std::max<std::ptrdiff_t>(1, count), ' ');
 }
 
 void Write(std::string_view text, std::FILE* file)
@@ -436,6 +447,8 @@ void TQ4120Register::SaveToTxt(std::FILE* file)
 {
     if (file == nullptr)
         return;
+    // One lock for the whole file rather than one per line.
+    flockfile(file);
     for (const DumpItem& item : kBody) {
         Write(item.texts, file);
         for (std::size_t i = item.first; i <= item.last; ++i)
@@ -443,6 +456,7 @@ void TQ4120Register::SaveToTxt(std::FILE* file)
     }
     for (const std::string_view text : kTrailer)
         Write(text, file);
+    funlockfile(file);
 }
 
 bool TQ4120Register::CheckChipId()
@@ -488,13 +502,37 @@ void TQ4120Register::PrintField(RegField16 field, std::FILE* file)
     if (file == nullptr)
         return;
     const auto value = static_cast<std::uint32_t>(ReadField(field));
+    // Formatted by hand and written at once: the dump writes 1313 of these lines, and a
+    // formatted print of each would cost more than the register reads behind it.
+    std::array<char, 256> line;
     const std::string_view name = field.name.View();
-    const int valueBlanks = std::max(1, kValueColumn - HexDigits(value));
-    const int widthBlanks = kWidthColumn - HexDigits(field.width);
-    std::fprintf(file, "%.*s%x%*s%x%*s%04x[%d] %.*s\n", static_cast<int>(name.size()), name.data(), value,
-                 valueBlanks, "", static_cast<unsigned>(field.width), widthBlanks, "",
-                 static_cast<unsigned>(field.address), field.start_bit, static_cast<int>(field.comment.size()),
-                 field.comment.data());
+    char* p = std::copy(name.begin(), name.end(), line.data());
+    char* column = p;
+    p = PutHex(p, value);
+    p = PutBlanks(p, kValueColumn - (p - column));
+    column = p;
+    p = PutHex(p, field.width);
+    p = PutBlanks(p, kWidthColumn - (p - column));
+    for (int shift = 12; shift >= 0; shift -= 4)
+        *p++ = "0123456789abcdef"[(field.address >> shift) & 0xF];
+    *p++ = '[';
+    if (field.start_bit >= 100)
+        *p++ = static_cast<char>('0' + field.start_bit / 100);
+    if (field.start_bit >= 10)
+        *p++ = static_cast<char>('0' + field.start_bit / 10 % 10);
+    *p++ = static_cast<char>('0' + field.start_bit % 10);
+    *p++ = ']';
+    *p++ = ' ';
+    const std::size_t room = static_cast<std::size_t>(line.data() + line.size() - p) - 1;
+    if (field.comment.size() > room) {
+        Write({line.data(), static_cast<std::size_t>(p - line.data())}, file);
+        Write(field.comment, file);
+        std::fputc('\n', file);
+        return;
+    }
+    p = std::copy(field.comment.begin(), field.comment.end(), p);
+    *p++ = '\n';
+    Write({line.data(), static_cast<std::size_t>(p - line.data())}, file);
 }
 
 void PrintIndented(std::string_view text, std::FILE* file)
