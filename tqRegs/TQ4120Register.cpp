@@ -374,10 +374,23 @@ constexpr std::array<std::string_view, 10> kTrailer{{
     "\n",
     "\n",
     "\n",
-    "# trigger segement\n#pllv trigger\n#NEXTSEG\n",
-    "pllv_trigger                                     0        1        02bd[0] #PLLV trigger bit\n\n#NEXTSEG\npllv_trigger                                     1        1        02bd[0] #PLLV trigger bit\n\n\n",
-    "################################################################################# \n#  PLL2X Text File\t\t\t\t\t\t\t\t# \n################################################################################# \n",
-    "#NEXTSEG\n# PLL2X Register Setting\npll2x_trigger                                    1        1        02fe[0] #@PLL2X Register trigger bit\npll2x_trigger_reserved                           0        7        02fe[1] #Reserved\n\n",
+    "# trigger segement\n"
+    "#pllv trigger\n"
+    "#NEXTSEG\n",
+    "pllv_trigger                                     0        1        02bd[0] #PLLV trigger bit\n"
+    "\n"
+    "#NEXTSEG\n"
+    "pllv_trigger                                     1        1        02bd[0] #PLLV trigger bit\n"
+    "\n"
+    "\n",
+    "################################################################################# \n"
+    "#  PLL2X Text File\t\t\t\t\t\t\t\t# \n"
+    "################################################################################# \n",
+    "#NEXTSEG\n"
+    "# PLL2X Register Setting\n"
+    "pll2x_trigger                                    1        1        02fe[0] #@PLL2X Register trigger bit\n"
+    "pll2x_trigger_reserved                           0        7        02fe[1] #Reserved\n"
+    "\n",
     "pa_lat                                           1        1        028c[0] #@PA cntrl latch enable\n",
     "afe_pllad_lat                                    1        1        028a[0] # PLLAD latch signal\n",
     "afe_dpllad_lat                                   1        1        039e[7] # cntrl_[119];\n",
@@ -403,6 +416,16 @@ char* PutHex(char* out, std::uint32_t value)
     return out;
 }
 
+char* PutDecimal(char* out, std::uint8_t value)
+{
+    if (value >= 100)
+        *out++ = static_cast<char>('0' + value / 100);
+    if (value >= 10)
+        *out++ = static_cast<char>('0' + value / 10 % 10);
+    *out++ = static_cast<char>('0' + value % 10);
+    return out;
+}
+
 char* PutBlanks(char* out, std::ptrdiff_t count)
 {
     return std::fill_n(out, std::max<std::ptrdiff_t>(1, count), ' ');
@@ -424,6 +447,9 @@ struct FieldRegister {
 template <typename Visit>
 void ForEachRegister(const RegField16& field, Visit visit)
 {
+    // A start bit outside its byte names no bit of any register.
+    if (field.start_bit > 7)
+        return;
     const auto span = static_cast<std::uint8_t>(field.width + field.start_bit);
     const int count = (span + 7) / 8;
     for (int i = 0; i < count; ++i) {
@@ -516,11 +542,7 @@ void TQ4120Register::PrintField(RegField16 field, std::FILE* file)
     for (int shift = 12; shift >= 0; shift -= 4)
         *p++ = "0123456789abcdef"[(field.address >> shift) & 0xF];
     *p++ = '[';
-    if (field.start_bit >= 100)
-        *p++ = static_cast<char>('0' + field.start_bit / 100);
-    if (field.start_bit >= 10)
-        *p++ = static_cast<char>('0' + field.start_bit / 10 % 10);
-    *p++ = static_cast<char>('0' + field.start_bit % 10);
+    p = PutDecimal(p, field.start_bit);
     *p++ = ']';
     *p++ = ' ';
     const std::size_t room = static_cast<std::size_t>(line.data() + line.size() - p) - 1;

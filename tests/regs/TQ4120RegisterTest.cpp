@@ -426,3 +426,11 @@ TEST_F(Tq4120Register, DumpLoadsBack)
         EXPECT_EQ(g_tq4120Register.ReadField(field), want) << field.name.View();
     }
 }
+
+TEST_F(Tq4120Register, StartBitOutsideItsByteTouchesNothing)
+{
+    const RegField16 field("name", 8, 0x0400, 9, "#");
+    EXPECT_EQ(g_tq4120Register.ReadField(field), 0);
+    g_tq4120Register.WriteField(-1, field);
+    EXPECT_EQ(Bus(), std::vector<Bytes>{});
+}
