@@ -74,6 +74,7 @@ int main(int argc, char** argv)
         RegisterRangeReadBenchmarks(dlg, sizes, checks);
         RegisterUsbBenchmarks(checks);
         RegisterTQ7730Benchmarks(checks);
+        RegisterTQ4120Benchmarks(checks);
 
         int benchArgc = static_cast<int>(args.size());
         benchmark::Initialize(&benchArgc, args.data());

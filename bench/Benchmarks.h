@@ -27,6 +27,7 @@ void RegisterBatchBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, const std
 void RegisterRangeReadBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::vector<RatioCheck>& checks);
 void RegisterUsbBenchmarks(std::vector<RatioCheck>& checks);
 void RegisterTQ7730Benchmarks(std::vector<RatioCheck>& checks);
+void RegisterTQ4120Benchmarks(std::vector<RatioCheck>& checks);
 
 // Empties the log list and leaves the window idle, as it is when the user starts something;
 // outside any timing.

@@ -1,0 +1,436 @@
+#include "Ch341Emulator.h"
+#include "I2CLink.h"
+#include "RegsHost.h"
+#include "ScriptedResponder.h"
+#include "TQ4120Fields.h"
+#include "TQ4120Register.h"
+#include "Txtproc16.h"
+#include "UiServices.h"
+#include "usbio.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// USB transfers of one single-byte read, for aiming an injected fault.
+constexpr unsigned kTransfersPerRead = 2;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// The state every map's tests and checkers start from.
+std::uint8_t KnownByte(int a)
+{
+    return static_cast<std::uint8_t>(a * 7 + (a >> 8) * 29 + 0x35);
+}
+
+Bytes Read16(std::uint16_t sub)
+{
+    return {0x1A, static_cast<std::uint8_t>(sub), static_cast<std::uint8_t>(sub >> 8), 0x1B};
+}
+
+Bytes Write16(std::uint16_t sub, std::uint8_t value)
+{
+    return {0x1A, static_cast<std::uint8_t>(sub), static_cast<std::uint8_t>(sub >> 8), value};
+}
+
+const RegField16& Field(std::string_view name)
+{
+    for (const RegField16& field : g_tq4120Fields) {
+        const std::string_view stored = field.name.View();
+        if (stored.substr(0, stored.find(' ')) == name)
+            return field;
+    }
+    throw std::invalid_argument(std::string(name));
+}
+
+std::string Contents(std::FILE* file)
+{
+    std::string text;
+    std::rewind(file);
+    for (int c; (c = std::fgetc(file)) != EOF;)
+        text.push_back(static_cast<char>(c));
+    return text;
+}
+
+// Log lines of the loader, and the TQ4120 as the current register set.
+class Host : public RegsHost {
+public:
+    void AddLog(std::string line) override { lines.push_back(std::move(line)); }
+    TQRegister* CurrentRegister() const override { return &g_tq4120Register; }
+    std::vector<std::string> lines;
+};
+
+// The TQ4120 over the emulated adapter, its registers in the known state, nothing on the bus yet.
+class Tq4120Register : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        USBIO_CloseDevice(0);
+        emulator.Reset();
+        SetUiResponder(&ui);
+        g_pLink->SetTransport(LinkUsb);
+        ASSERT_EQ(g_pLink->Connect(), 1);
+        for (int a = 0; a < BankedSlave::kFlatSize; ++a)
+            emulator.Slave().Flat(static_cast<std::uint16_t>(a)) = KnownByte(a);
+        emulator.ClearLog();
+    }
+
+    void TearDown() override
+    {
+        SetRegsHost(nullptr);
+        SetUiResponder(nullptr);
+        USBIO_CloseDevice(0);
+        EXPECT_EQ(emulator.ProtocolErrors(), std::vector<std::string>{});
+        for (const auto& box : ui.boxes)
+            ADD_FAILURE() << "box: " << box.text;
+    }
+
+    std::vector<Bytes> Bus() const
+    {
+        std::vector<Bytes> bus;
+        for (const I2CTransaction& t : emulator.Transactions())
+            bus.push_back(t.written);
+        return bus;
+    }
+
+    std::uint8_t& Reg(int a) { return emulator.Slave().Flat(static_cast<std::uint16_t>(a)); }
+
+    Ch341Emulator& emulator = Ch341Emulator::Instance();
+    ScriptedResponder ui;
+};
+
+} // namespace
+
+TEST_F(Tq4120Register, AnswersWithoutTheBus)
+{
+    EXPECT_TRUE(g_tq4120Register.CheckChipId());
+    EXPECT_EQ(g_tq4120Register.GetBankReg(), 0x00);
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.WriteAllRegister(file.get());
+    EXPECT_EQ(Contents(file.get()), "# Not support yet!");
+    std::fseek(file.get(), 0, SEEK_END);
+    g_tq4120Register.WriteAllRegister(file.get());
+    EXPECT_EQ(Contents(file.get()), "# Not support yet!# Not support yet!");
+
+    emulator.Unplug();
+    EXPECT_TRUE(g_tq4120Register.CheckChipId());
+    EXPECT_EQ(Bus(), std::vector<Bytes>{});
+}
+
+TEST_F(Tq4120Register, NullFilesAreIgnored)
+{
+    g_tq4120Register.WriteAllRegister(nullptr);
+    g_tq4120Register.SaveToTxt(nullptr);
+    g_tq4120Register.PrintField(Field("pa_lat"), nullptr);
+    PrintIndented("x", nullptr);
+    EXPECT_EQ(Bus(), std::vector<Bytes>{});
+}
+
+TEST_F(Tq4120Register, PrintIndentedWritesSeventyFiveBlanksFirst)
+{
+    FilePtr file(std::tmpfile());
+    PrintIndented("x", file.get());
+    EXPECT_EQ(Contents(file.get()), std::string(75, ' ') + "x\n");
+}
+
+// Each field reads its registers once each, in ascending order, and puts bits lo..hi of register i
+// at the given shift of the value.
+TEST_F(Tq4120Register, ReadFieldTakesEachRegistersBitsInTurn)
+{
+    struct Part {
+        std::uint16_t address;
+        int lo;
+        int hi;
+        std::uint8_t keep;
+        int shift; // 32 and above: not in the value
+    };
+    struct Case {
+        std::string_view name;
+        std::vector<Part> parts;
+    };
+    const Case cases[] = {
+        {"dout_gpi_pd_en_m", {{0x0220, 2, 2, 0xFB, 0}}},
+        {"at_bd_h_p2_", {{0x020c, 4, 7, 0x0F, 0}, {0x020d, 0, 7, 0x00, 4}}},
+        {"if_gamma0_", {{0x01c4, 2, 7, 0x03, 0}, {0x01c5, 0, 3, 0xF0, 6}}},
+        {"afe_sp_reserved_7", {{0x0255, 7, 7, 0x7F, 0}, {0x0256, 0, 7, 0x00, 1}}},
+        {"afe_sp_reserved_20",
+         {{0x027c, 3, 7, 0x07, 0}, {0x027d, 0, 7, 0x00, 5}, {0x027e, 0, 7, 0x00, 13}, {0x027f, 0, 7, 0x00, 21}}},
+        {"lvds_prd_val",
+         {{0x02cd, 0, 7, 0x00, 0},
+          {0x02ce, 0, 7, 0x00, 8},
+          {0x02cf, 0, 7, 0x00, 16},
+          {0x02d0, 0, 7, 0x00, 24},
+          {0x02d1, 0, 2, 0xF8, 32}}},
+    };
+    // Every bit high, so that a bit outside lo..hi or a register past the value would show.
+    for (int a = 0; a < BankedSlave::kFlatSize; ++a)
+        Reg(a) = 0xFF;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const Part& part : c.parts)
+            EXPECT_EQ(Txtproc16::KeepMask(static_cast<std::uint8_t>(part.lo), static_cast<std::uint8_t>(part.hi)),
+                      part.keep);
+        for (const std::uint8_t fill : {std::uint8_t{0xFF}, std::uint8_t{0xA5}}) {
+            std::vector<Bytes> reads;
+            std::uint64_t want = 0;
+            for (const Part& part : c.parts) {
+                Reg(part.address) = fill;
+                reads.push_back(Read16(part.address));
+                if (part.shift < 32)
+                    want |= static_cast<std::uint64_t>((fill & ~part.keep & 0xFF) >> part.lo) << part.shift;
+            }
+            emulator.ClearLog();
+            EXPECT_EQ(static_cast<std::uint32_t>(g_tq4120Register.ReadField(Field(c.name))),
+                      static_cast<std::uint32_t>(want));
+            EXPECT_EQ(Bus(), reads);
+        }
+    }
+}
+
+TEST_F(Tq4120Register, ReadFieldOfLvdsPrdValIsItsLow32Bits)
+{
+    for (const auto& [a, v] : {std::pair{0x02cd, 0x78}, {0x02ce, 0x56}, {0x02cf, 0x34}, {0x02d0, 0x92}, {0x02d1, 0xFF}})
+        Reg(a) = static_cast<std::uint8_t>(v);
+    EXPECT_EQ(static_cast<std::uint32_t>(g_tq4120Register.ReadField(Field("lvds_prd_val"))), 0x92345678u);
+}
+
+TEST_F(Tq4120Register, FailedReadGivesZeroForItsRegisterOnly)
+{
+    Reg(0x020c) = 0xF0;
+    Reg(0x020d) = 0xAB;
+    emulator.FailTransfer(UsbFault::Io, kTransfersPerRead);
+    EXPECT_EQ(g_tq4120Register.ReadField(Field("at_bd_h_p2_")), 0x00F);
+    EXPECT_EQ(Bus(), std::vector<Bytes>{Read16(0x020c)});
+
+    emulator.ClearLog();
+    emulator.Unplug();
+    EXPECT_EQ(g_tq4120Register.ReadField(Field("afe_sp_reserved_20")), 0);
+}
+
+TEST_F(Tq4120Register, WriteFieldMergesEachRegister)
+{
+    Reg(0x020c) = 0x35;
+    Reg(0x020d) = 0x11;
+    g_tq4120Register.WriteField(0xABC, Field("at_bd_h_p2_"));
+    EXPECT_EQ(Bus(), (std::vector<Bytes>{Read16(0x020c), Write16(0x020c, 0xC5), Read16(0x020d), Write16(0x020d, 0xAB)}));
+    EXPECT_EQ(g_tq4120Register.ReadField(Field("at_bd_h_p2_")), 0xABC);
+}
+
+TEST_F(Tq4120Register, WriteFieldKeepsTheBitsAroundTheField)
+{
+    struct Case {
+        std::string_view name;
+        std::int32_t value;
+        std::vector<Bytes> bus; // after each register's read
+    };
+    const Case cases[] = {
+        // Bits above the width are dropped; the other bits of the register stay as read.
+        {"if_gamma0_", -1, {Write16(0x01c4, 0xFD), Write16(0x01c5, 0xAF)}},
+        {"afe_sp_reserved_7", 0x1FE, {Write16(0x0255, 0x5A), Write16(0x0256, 0xFF)}},
+        // The last register of the 35-bit field takes copies of the value's sign bit.
+        {"lvds_prd_val",
+         static_cast<std::int32_t>(0x80000001u),
+         {Write16(0x02cd, 0x01), Write16(0x02ce, 0x00), Write16(0x02cf, 0x00), Write16(0x02d0, 0x80),
+          Write16(0x02d1, 0xA7)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int a = 0; a < BankedSlave::kFlatSize; ++a)
+            Reg(a) = 0xA5;
+        Reg(0x0255) = 0x5A;
+        emulator.ClearLog();
+        g_tq4120Register.WriteField(c.value, Field(c.name));
+        std::vector<Bytes> want;
+        for (const Bytes& write : c.bus) {
+            want.push_back(Read16(static_cast<std::uint16_t>(write[1] | write[2] << 8)));
+            want.push_back(write);
+        }
+        EXPECT_EQ(Bus(), want);
+    }
+}
+
+TEST_F(Tq4120Register, WriteFieldSkipsARegisterWhoseReadFails)
+{
+    Reg(0x020c) = 0x35;
+    Reg(0x020d) = 0x11;
+    emulator.FailTransfer(UsbFault::Io);
+    g_tq4120Register.WriteField(0xABC, Field("at_bd_h_p2_"));
+    EXPECT_EQ(Bus(), (std::vector<Bytes>{Read16(0x020d), Write16(0x020d, 0xAB)}));
+    EXPECT_EQ(Reg(0x020c), 0x35);
+}
+
+namespace {
+
+// The dump of a device in the known state, derived from the table rows and the dump layout by a
+// script, independently of this code.
+std::string ExpectedDump()
+{
+    std::ifstream in(TQ4120_DATA_DIR "/tq4120_dump.txt", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool IsFieldLine(const std::string& line)
+{
+    return !line.empty() && line.front() != '#';
+}
+
+// The line with the value column set to value.
+std::string WithValue(const std::string& line, std::string_view value)
+{
+    const std::size_t width = line.find_first_not_of(' ', line.find(' ', 49));
+    return line.substr(0, 49) + std::string(value) + std::string(9 - value.size(), ' ') + line.substr(width);
+}
+
+} // namespace
+
+TEST_F(Tq4120Register, DumpOfTheKnownState)
+{
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.SaveToTxt(file.get());
+    const std::string text = Contents(file.get());
+    EXPECT_EQ(text, ExpectedDump());
+
+    // One read per register of each body field, nothing written.
+    std::set<std::uint16_t> registers;
+    for (const Bytes& t : Bus()) {
+        ASSERT_EQ(t.size(), 4u);
+        EXPECT_EQ(t[3], 0x1B);
+        registers.insert(static_cast<std::uint16_t>(t[1] | t[2] << 8));
+    }
+    EXPECT_EQ(Bus().size(), 1563u);
+    EXPECT_EQ(registers.size(), 784u);
+
+    std::size_t fieldLines = 0;
+    const std::vector<std::string> lines = Lines(text);
+    for (const std::string& line : lines)
+        fieldLines += IsFieldLine(line);
+    // The trailer shows the PLLV trigger twice.
+    EXPECT_EQ(fieldLines, 1313u + 7u);
+    EXPECT_EQ(lines.front(), "#padsetting");
+}
+
+TEST_F(Tq4120Register, DumpWithoutAnAdapterShowsZeros)
+{
+    emulator.Unplug();
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.SaveToTxt(file.get());
+    const std::vector<std::string> got = Lines(Contents(file.get()));
+    const std::vector<std::string> known = Lines(ExpectedDump());
+    ASSERT_EQ(got.size(), known.size());
+    const std::size_t trailer = known.size() - 23;
+    ASSERT_EQ(known[trailer + 3], "# trigger segement");
+    for (std::size_t i = 0; i < known.size(); ++i)
+        EXPECT_EQ(got[i], i < trailer && IsFieldLine(known[i]) ? WithValue(known[i], "0") : known[i]);
+}
+
+TEST_F(Tq4120Register, PrintFieldColumns)
+{
+    struct Case {
+        std::uint32_t value;
+        int width;
+        std::string_view comment;
+        std::string_view line; // after the name
+    };
+    const Case cases[] = {
+        {0x0, 1, "#", "0        1        0400[0] #\n"},
+        {0xF, 15, "#", "f        f        0400[0] #\n"},
+        {0x10, 16, "#", "10       10       0400[0] #\n"},
+        {0xFFFF, 16, "#a  ", "ffff     10       0400[0] #a  \n"},
+        // Five digits and more keep at least one blank before the width.
+        {0x10000, 32, "#", "10000    20       0400[0] #\n"},
+        {0x1234567, 32, "#", "1234567  20       0400[0] #\n"},
+        {0x12345678, 32, "#", "12345678 20       0400[0] #\n"},
+        {0xFFFFFFFF, 35, "#", "ffffffff 23       0400[0] #\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        for (int i = 0; i < 4; ++i)
+            Reg(0x0400 + i) = static_cast<std::uint8_t>(c.value >> (8 * i));
+        Reg(0x0404) = 0;
+        FilePtr file(std::tmpfile());
+        g_tq4120Register.PrintField(RegField16("name", c.width, 0x0400, 0, c.comment), file.get());
+        EXPECT_EQ(Contents(file.get()), "name" + std::string(45, ' ') + std::string(c.line));
+
+        // The loader takes the line back as written.
+        for (int i = 0; i < 4; ++i)
+            Reg(0x0400 + i) = 0;
+        g_txtproc16.Load(file.get());
+        if (c.value < 0x80000000u) {
+            EXPECT_EQ(static_cast<std::uint32_t>(g_tq4120Register.ReadField(RegField16("name", c.width, 0x0400, 0, "#"))),
+                      c.value);
+        }
+    }
+}
+
+TEST_F(Tq4120Register, PrintFieldShowsStartBitAndAddress)
+{
+    Reg(0x039e) = 0x80;
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.PrintField(Field("afe_dpllad_lat"), file.get());
+    EXPECT_EQ(Contents(file.get()), "afe_dpllad_lat" + std::string(35, ' ') + "1        1        039e[7] # cntrl_[119];\n");
+}
+
+// Loaded back, the dump sets every field to its dumped value, then the trailer drives the
+// triggers and latches.
+TEST_F(Tq4120Register, DumpLoadsBack)
+{
+    Host host;
+    SetRegsHost(&host);
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.SaveToTxt(file.get());
+    std::vector<std::int32_t> dumped;
+    for (const RegField16& field : g_tq4120Fields)
+        dumped.push_back(g_tq4120Register.ReadField(field));
+
+    for (int a = 0; a < BankedSlave::kFlatSize; ++a)
+        Reg(a) = static_cast<std::uint8_t>(~KnownByte(a));
+    g_txtproc16.Load(file.get());
+    EXPECT_FALSE(host.lines.empty());
+
+    const std::vector<std::pair<std::string_view, std::int32_t>> trailer = {
+        {"pllv_trigger", 1},  {"pll2x_trigger", 1}, {"pll2x_reserved_1", 0}, {"pll2x_trigger_reserved", 0},
+        {"pa_lat", 1},        {"afe_pllad_lat", 1}, {"afe_dpllad_lat", 1},
+    };
+    for (std::size_t i = 0; i < g_tq4120Fields.size(); ++i) {
+        const RegField16& field = g_tq4120Fields[i];
+        std::int32_t want = dumped[i];
+        for (const auto& [name, value] : trailer)
+            if (&Field(name) == &field)
+                want = value;
+        EXPECT_EQ(g_tq4120Register.ReadField(field), want) << field.name.View();
+    }
+}
+
+TEST_F(Tq4120Register, StartBitOutsideItsByteTouchesNothing)
+{
+    const RegField16 field("name", 8, 0x0400, 9, "#");
+    EXPECT_EQ(g_tq4120Register.ReadField(field), 0);
+    g_tq4120Register.WriteField(-1, field);
+    EXPECT_EQ(Bus(), std::vector<Bytes>{});
+}
