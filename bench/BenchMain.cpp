@@ -73,6 +73,7 @@ int main(int argc, char** argv)
         RegisterBatchBenchmarks(dlg, sizes, folder, checks);
         RegisterRangeReadBenchmarks(dlg, sizes, checks);
         RegisterUsbBenchmarks(checks);
+        RegisterTQ7790Benchmarks(checks);
 
         int benchArgc = static_cast<int>(args.size());
         benchmark::Initialize(&benchArgc, args.data());

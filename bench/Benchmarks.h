@@ -26,6 +26,7 @@ void RegisterBatchBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, const std
                              std::vector<RatioCheck>& checks);
 void RegisterRangeReadBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::vector<RatioCheck>& checks);
 void RegisterUsbBenchmarks(std::vector<RatioCheck>& checks);
+void RegisterTQ7790Benchmarks(std::vector<RatioCheck>& checks);
 
 // Empties the log list and leaves the window idle, as it is when the user starts something;
 // outside any timing.

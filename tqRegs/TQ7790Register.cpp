@@ -4,8 +4,10 @@
 #include "ProgressWnd.h"
 #include "TQ7790Fields.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <string>
 #include <string_view>
 
 constinit TQ7790Register g_tq7790Register;
@@ -554,6 +556,71 @@ bool IsDumped(std::string_view name)
     return true;
 }
 
+// One line of output built by hand: on a fast adapter printf costs about as much as the transfer
+// whose result it prints. The text keeps its capacity from line to line.
+class LineBuffer {
+public:
+    LineBuffer& Text(std::string_view text)
+    {
+        line.append(text);
+        return *this;
+    }
+
+    LineBuffer& Blanks(int count)
+    {
+        line.append(static_cast<std::size_t>(std::max(count, 0)), ' ');
+        return *this;
+    }
+
+    // Lower-case hexadecimal of at least `digits` digits, as "%0*x" gives it.
+    LineBuffer& Hex(std::uint32_t value, int digits = 1)
+    {
+        std::array<char, 8> reversed{};
+        int n = 0;
+        do {
+            reversed[static_cast<std::size_t>(n++)] = "0123456789abcdef"[value & 0xF];
+            value >>= 4;
+        } while (value != 0 || n < digits);
+        while (n > 0)
+            line.push_back(reversed[static_cast<std::size_t>(--n)]);
+        return *this;
+    }
+
+    LineBuffer& Char(char c)
+    {
+        line.push_back(c);
+        return *this;
+    }
+
+    // Ends the line, hands it to the file and starts the next.
+    void WriteTo(std::FILE* file)
+    {
+        line.push_back('\n');
+        std::fwrite(line.data(), 1, line.size(), file);
+        line.clear();
+    }
+
+private:
+    std::string line;
+};
+
+// "i2crw" with the device, the sub-address and the byte, as the batch runner reads them.
+void WriteCommand(LineBuffer& line, std::FILE* file, std::uint32_t sub, std::uint32_t value)
+{
+    line.Text("i2crw ").Hex(g_pLink->GetDeviceAddress(), 2).Text(" ").Hex(sub, 2).Text(" ").Hex(value, 2).WriteTo(file);
+}
+
+// A bit address as the settings file gives it: the sub-address, then the bit number as "%d"
+// prints the remainder (negative for a negative address).
+void WriteBitAddress(LineBuffer& line, std::int32_t bitAddress)
+{
+    const std::int32_t bit = bitAddress % 8;
+    line.Hex(static_cast<std::uint32_t>(bitAddress / 8), 2);
+    if (bit < 0)
+        line.Char('-');
+    line.Char(static_cast<char>('0' + (bit < 0 ? -bit : bit)));
+}
+
 } // namespace
 
 bool TQ7790Register::CheckChipId()
@@ -639,16 +706,16 @@ std::int32_t WriteRegRange(std::FILE* file, int bank, int first, int last, const
 {
     if (!file)
         return 0;
-    std::fprintf(file, "\n%s\n", title);
+    LineBuffer line;
+    line.Text("").WriteTo(file);
+    line.Text(title).WriteTo(file);
     SelectBank(static_cast<std::uint8_t>(bank));
-    std::fprintf(file, "i2crw %02x %02x %02x\n", g_pLink->GetDeviceAddress(), TQ7790Register::kBankReg,
-                 static_cast<unsigned>(bank));
+    WriteCommand(line, file, TQ7790Register::kBankReg, static_cast<std::uint32_t>(bank));
     for (std::int64_t sub = first; sub <= last; ++sub) {
         // Cleared each time: a failed read must not repeat the register before it, which loading
         // the file would then write to this one.
         const std::uint8_t value = ReadOrZero(static_cast<std::uint8_t>(sub));
-        std::fprintf(file, "i2crw %02x %02x %02x\n", g_pLink->GetDeviceAddress(), static_cast<unsigned>(sub),
-                     value);
+        WriteCommand(line, file, static_cast<std::uint32_t>(sub), value);
     }
     return static_cast<std::int32_t>(std::int64_t{last} - first + 1);
 }
@@ -660,7 +727,7 @@ void TQ7790Register::WriteAllRegister(std::FILE* file)
     const std::uint8_t savedBank = ReadOrZero(kBankReg);
     const auto progress = std::make_unique<CProgressWnd>(nullptr, "Write tq all register.", false);
     progress->SetRange(0, 499, 1);
-    std::fprintf(file, "remFirstSeg\n");
+    std::fputs("remFirstSeg\n", file);
     for (const ExportBlock& block : kExportBlocks)
         WriteRegRange(file, block.bank, block.first, block.last, block.title);
     SelectBank(2);
@@ -671,16 +738,19 @@ void TQ7790Register::PrintField(RegField field, std::FILE* file)
 {
     if (!file)
         return;
+    LineBuffer line;
     const auto value = static_cast<std::uint32_t>(ReadField(field));
-    const std::string_view name = field.name.View();
-    std::fprintf(file, "%.*s%x\t%x\t%x\t%02x%d", static_cast<int>(name.size()), name.data(), value,
-                 unsigned{field.length}, unsigned{field.bank}, static_cast<unsigned>(field.start_addr / 8),
-                 field.start_addr % 8);
-    if (field.end_addr != -1)
-        std::fprintf(file, ":%02x%d-%02x%d:%02x%d", static_cast<unsigned>(field.end_addr / 8), field.end_addr % 8,
-                     static_cast<unsigned>(field.start2_addr / 8), field.start2_addr % 8,
-                     static_cast<unsigned>(field.end2_addr / 8), field.end2_addr % 8);
-    std::fprintf(file, "%.*s\n", static_cast<int>(field.comment.size()), field.comment.data());
+    line.Text(field.name.View()).Hex(value).Text("\t").Hex(field.length).Text("\t").Hex(field.bank).Text("\t");
+    WriteBitAddress(line, field.start_addr);
+    if (field.end_addr != -1) {
+        line.Text(":");
+        WriteBitAddress(line, field.end_addr);
+        line.Text("-");
+        WriteBitAddress(line, field.start2_addr);
+        line.Text(":");
+        WriteBitAddress(line, field.end2_addr);
+    }
+    line.Text(field.comment).WriteTo(file);
 }
 
 void TQ7790Register::SaveToTxt(std::FILE* file)
@@ -691,12 +761,11 @@ void TQ7790Register::SaveToTxt(std::FILE* file)
     const std::uint8_t savedBank = ReadOrZero(kBankReg);
     std::fputs(kHeader, file);
 
+    LineBuffer line;
     std::size_t next = 0;
     const auto writeFixedLines = [&](std::string_view after) {
-        for (; next < std::size(kFixedLines) && kFixedLines[next].after == after; ++next) {
-            const FixedLine& line = kFixedLines[next];
-            std::fprintf(file, "%*s%.*s\n", line.indent, "", static_cast<int>(line.text.size()), line.text.data());
-        }
+        for (; next < std::size(kFixedLines) && kFixedLines[next].after == after; ++next)
+            line.Blanks(kFixedLines[next].indent).Text(kFixedLines[next].text).WriteTo(file);
     };
     writeFixedLines({});
     for (const RegField& field : g_tq7790Fields) {
@@ -706,8 +775,8 @@ void TQ7790Register::SaveToTxt(std::FILE* file)
         PrintField(field, file);
         writeFixedLines(name);
     }
-    for (std::string_view line : kTrailer)
-        std::fprintf(file, "%.*s\n", static_cast<int>(line.size()), line.data());
+    for (std::string_view text : kTrailer)
+        line.Text(text).WriteTo(file);
 
     SelectBank(savedBank);
 }

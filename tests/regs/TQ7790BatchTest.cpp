@@ -22,7 +22,8 @@ TEST_F(TQ7790BatchTest, RunningTheExportRestoresEveryExportedRegister)
 
     for (int bank = 0; bank < kBanks; ++bank)
         for (int sub = 0; sub < BankedSlave::kPageRegister; ++sub)
-            emulator.Slave().Paged(bank, static_cast<std::uint8_t>(sub)) = static_cast<std::uint8_t>(~Pattern(bank, sub));
+            emulator.Slave().Paged(bank, static_cast<std::uint8_t>(sub)) =
+                static_cast<std::uint8_t>(~Pattern(bank, sub));
     std::rewind(file.get());
     dlg->RunBatch(file.get());
 

@@ -432,9 +432,10 @@ TEST_F(TQ7790Test, PrintFieldGivesEveryRunOfASplitField)
     g_tq7790Register.PrintField(RegField("split", 4, 1, 0x02 * 8 + 6, 0x02 * 8 + 7, 0x05 * 8, 0x05 * 8 + 1, " # s"),
                                 file.get());
     g_tq7790Register.PrintField(Field("if_sel656"), file.get());
-    EXPECT_EQ(Contents(file.get()), "split" + std::string(44, ' ') + "2\t4\t1\t026:027-050:051 # s\n" + "if_sel656" +
-                                        std::string(40, ' ') + "0\t1\t1\t000" + std::string(Field("if_sel656").comment) +
-                                        "\n");
+    const std::string split = "split" + std::string(44, ' ') + "2\t4\t1\t026:027-050:051 # s\n";
+    const std::string first = "if_sel656" + std::string(40, ' ') + "0\t1\t1\t000" +
+                              std::string(Field("if_sel656").comment) + "\n";
+    EXPECT_EQ(Contents(file.get()), split + first);
 }
 
 // Round trip through the loader
@@ -450,7 +451,8 @@ TEST_F(TQ7790Test, LoadingTheDumpRestoresEveryField)
 
     for (int bank = 0; bank < BankedSlave::kPages; ++bank)
         for (int sub = 0; sub < BankedSlave::kPageRegister; ++sub)
-            emulator.Slave().Paged(bank, static_cast<std::uint8_t>(sub)) = static_cast<std::uint8_t>(~KnownByte(bank, sub));
+            emulator.Slave().Paged(bank, static_cast<std::uint8_t>(sub)) =
+                static_cast<std::uint8_t>(~KnownByte(bank, sub));
     Host host;
     SetRegsHost(&host);
     std::rewind(file.get());
