@@ -516,13 +516,12 @@ void SelectBank(std::uint8_t bank)
 // failed is left alone: writing it would corrupt the bits outside the field.
 void WriteCovered(std::uint8_t sub, std::uint8_t covered, std::uint8_t data)
 {
-    const std::uint8_t device = g_pLink->GetDeviceAddress();
     if (covered == 0xFF) {
-        g_pLink->Write8(device, sub, data);
+        g_pLink->Write8(g_pLink->GetDeviceAddress(), sub, data);
         return;
     }
     std::uint8_t old = 0;
-    if (g_pLink->Read8(device, sub, &old) != 0)
+    if (g_pLink->Read8(g_pLink->GetDeviceAddress(), sub, &old) != 0)
         return;
     g_pLink->Write8(g_pLink->GetDeviceAddress(), sub,
                     static_cast<std::uint8_t>((data & covered) | (old & ~covered)));
@@ -707,8 +706,8 @@ std::int32_t WriteRegRange(std::FILE* file, int bank, int first, int last, const
     if (!file)
         return 0;
     LineBuffer line;
-    line.Text("").WriteTo(file);
-    line.Text(title).WriteTo(file);
+    line.WriteTo(file);
+    line.Text(title ? title : "").WriteTo(file);
     SelectBank(static_cast<std::uint8_t>(bank));
     WriteCommand(line, file, TQ7790Register::kBankReg, static_cast<std::uint32_t>(bank));
     for (std::int64_t sub = first; sub <= last; ++sub) {
