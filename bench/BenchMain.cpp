@@ -75,6 +75,7 @@ int main(int argc, char** argv)
         RegisterUsbBenchmarks(checks);
         RegisterTQ7730Benchmarks(checks);
         RegisterTQ4120Benchmarks(checks);
+        RegisterTQ7790Benchmarks(checks);
 
         int benchArgc = static_cast<int>(args.size());
         benchmark::Initialize(&benchArgc, args.data());

@@ -28,6 +28,7 @@ void RegisterRangeReadBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::
 void RegisterUsbBenchmarks(std::vector<RatioCheck>& checks);
 void RegisterTQ7730Benchmarks(std::vector<RatioCheck>& checks);
 void RegisterTQ4120Benchmarks(std::vector<RatioCheck>& checks);
+void RegisterTQ7790Benchmarks(std::vector<RatioCheck>& checks);
 
 // Empties the log list and leaves the window idle, as it is when the user starts something;
 // outside any timing.
