@@ -3,7 +3,7 @@
 #include "AboutDlg.h"
 #include "DialogUnits.h"
 #include "EditBox.h"
-#include "HexScan.h"
+#include "TextScan.h"
 #include "I2CLink.h"
 #include "LogList.h"
 #include "UiServices.h"
@@ -285,7 +285,7 @@ void CVexbusDlg::OnInitDialog()
 
 void CVexbusDlg::UpdateLinkStatus()
 {
-    const bool connected = g_pLink->Connect() == 1;
+    const bool connected = g_pLink->Connect() == LinkConnected;
     // The colour first, so that the repaint of the new text already shows it.
     m_statusColor = connected ? kBlue : kRed;
     OnCtlColor();
