@@ -1,7 +1,7 @@
 // Chip detection, Save, BatchRead, Save Logs and Clear of the main dialog.
 #include "VexbusDlg.h"
 
-#include "HexScan.h"
+#include "TextScan.h"
 #include "I2CLink.h"
 #include "UiServices.h"
 #include "UnknownRegister.h"

@@ -4,7 +4,7 @@
 #include "FuzzDialog.h"
 
 #include "EditBox.h"
-#include "HexScan.h"
+#include "TextScan.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "DialogFixture.h"
 
-#include "HexScan.h"
+#include "TextScan.h"
 
 #include <QAction>
 #include <QClipboard>
