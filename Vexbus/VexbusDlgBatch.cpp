@@ -6,6 +6,8 @@
 #include "TextScan.h"
 #include "UiServices.h"
 
+#include <QLabel>
+
 #include <algorithm>
 #include <climits>
 #include <cstdio>

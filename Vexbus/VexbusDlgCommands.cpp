@@ -8,6 +8,8 @@
 #include "TextScan.h"
 #include "UiServices.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
