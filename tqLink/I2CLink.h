@@ -59,6 +59,7 @@ public:
     void SetUsbStreamMode(u8 mode);
     void SetLptDelays(u16 halfBit, u16 gap);
     void SetLptWiring(u8 wiring);
+    // LinkConnected when the adapter answers; 0, or the serial link's status, when not.
     std::int32_t Connect();
 
     std::int32_t Read8(u8 slave, u8 sub, u8* out);
