@@ -1,10 +1,11 @@
 #include "VexbusDlg.h"
 
 #include "AboutDlg.h"
+#include "CmdArgs.h"
 #include "DialogUnits.h"
 #include "EditBox.h"
-#include "HexScan.h"
 #include "I2CLink.h"
+#include "TextScan.h"
 #include "LogList.h"
 #include "UiServices.h"
 #include "Vexbus.h"
@@ -14,9 +15,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 
 namespace {
@@ -102,7 +105,7 @@ QString HexByte(std::uint8_t value)
 
 } // namespace
 
-CVexbusDlg::CVexbusDlg(QWidget* parent) : QDialog(parent), m_hIcon(theApp.LoadIcon())
+CVexbusDlg::CVexbusDlg(QWidget* parent) : QDialog(parent), m_hIcon(theApp.LoadIcon()), m_timer(new QTimer(this))
 {
     CreateControls();
     ConnectHandlers();
@@ -229,7 +232,7 @@ void CVexbusDlg::ConnectHandlers()
     clicked(IDC_SAVE, &CVexbusDlg::OnSave);
     clicked(IDC_SAVE_LOGS, &CVexbusDlg::OnSaveLogs);
     clicked(IDC_BATCH_READ, &CVexbusDlg::OnBatchRead);
-    connect(&m_timer, &QTimer::timeout, this, &CVexbusDlg::OnTimer);
+    connect(m_timer, &QTimer::timeout, this, &CVexbusDlg::OnTimer);
 }
 
 void CVexbusDlg::OnInitDialog()
@@ -278,14 +281,14 @@ void CVexbusDlg::OnInitDialog()
     m_pLogList->InsertItem(0, std::string());
     m_pLogList->EnsureVisible(m_pLogList->GetItemCount() - 1, false);
 
-    m_timer.start(1000);
+    m_timer->start(1000);
 
     m_pSlaveEdit->setFocus();
 }
 
 void CVexbusDlg::UpdateLinkStatus()
 {
-    const bool connected = g_pLink->Connect() == 1;
+    const bool connected = g_pLink->Connect() == LinkConnected;
     // The colour first, so that the repaint of the new text already shows it.
     m_statusColor = connected ? kBlue : kRed;
     OnCtlColor();

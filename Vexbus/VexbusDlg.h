@@ -1,28 +1,26 @@
 #pragma once
 
-#include "CmdArgs.h"
-#include "LogList.h"
-
-// The members' own headers, so that every file of the dialog can use them.
-#include <QCheckBox>
 #include <QColor>
 #include <QDialog>
 #include <QIcon>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTimer>
 
 #include <array>
-#include <cstdio>
-#include <optional>
 #include <cstdint>
+#include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
 
 class CProgressWnd;
 class EditBox;
+class LogList;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
+class QRadioButton;
+class QTimer;
+struct CmdArgs;
 
 // The main window: manual register read and write, the bit editor, the command line, the batch
 // controls, the log list and the adapter's connection status.
@@ -121,6 +119,13 @@ public:
     void OnSetFocusSubAddr();
     void OnSetFocusData();
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    // The tests' and benchmarks' one view of the controls and the data byte.
+    friend class VexbusDlgProbe;
+
     QIcon m_hIcon;
     QRadioButton* m_p8Bits = nullptr;
     QRadioButton* m_p16Bits = nullptr;
@@ -138,10 +143,6 @@ public:
     QLabel* m_pLoadPath = nullptr;
     QLabel* m_pSavePath = nullptr;
 
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-
-private:
     // Helpers of the command language.
     void AppendLine(const std::string& line, bool scroll);
     void ScrollToEnd();
@@ -168,7 +169,7 @@ private:
 
     std::map<int, QWidget*> m_controls;
     int m_defId = 0;
-    QTimer m_timer;
+    QTimer* m_timer = nullptr;
     // The running batch's progress window; null when no batch runs.
     CProgressWnd* m_pBatch = nullptr;
     bool m_bStopBatch = false;

@@ -3,10 +3,12 @@
 
 #include "BatchFile.h"
 #include "ProgressWnd.h"
+#include "TextScan.h"
 #include "UiServices.h"
 
+#include <QLabel>
+
 #include <algorithm>
-#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -14,22 +16,6 @@
 #include <strings.h>
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-
-// The word starting at or after p; p is left behind it. Empty when there is none.
-std::string NextWord(const char*& p)
-{
-    while (IsBlank(*p))
-        ++p;
-    const char* start = p;
-    while (*p && !IsBlank(*p))
-        ++p;
-    return std::string(start, p);
-}
 
 // The command of a label line: what follows the blank after the label's colon. Null where the
 // line ends at the colon or right after it.

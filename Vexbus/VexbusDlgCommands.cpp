@@ -3,14 +3,15 @@
 
 #include "CmdArgs.h"
 #include "Format.h"
-#include "HexScan.h"
 #include "I2CLink.h"
 #include "LogList.h"
+#include "TextScan.h"
 #include "UiServices.h"
+
+#include <QLineEdit>
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -36,26 +37,15 @@ std::uint32_t SignedReadCount(std::uint32_t n)
     return static_cast<std::int32_t>(n) > 0 ? ReadCount(n) : 0;
 }
 
-
-bool IsBlank(char c)
-{
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-
 // "%s %lx %lx %lx %lx %lx": the word and up to five numbers; returns the number of items read.
 // The word is kept whole, however long: beyond seven characters it matches no keyword and so
 // ends as an unknown command.
 int ScanLine(const char* line, std::string& word, CmdArgs& args)
 {
     const char* p = line;
-    while (IsBlank(*p))
-        ++p;
-    const char* start = p;
-    while (*p && !IsBlank(*p))
-        ++p;
-    if (p == start)
+    word = NextWord(p);
+    if (word.empty())
         return 0;
-    word.assign(start, p);
     std::uint32_t* nums[] = {&args.num1, &args.num2, &args.num3, &args.num4, &args.num5};
     int n = 1;
     for (std::uint32_t* num : nums) {

@@ -1,11 +1,17 @@
 // Chip detection, Save, BatchRead, Save Logs and Clear of the main dialog.
 #include "VexbusDlg.h"
 
-#include "HexScan.h"
+#include "CmdArgs.h"
 #include "I2CLink.h"
+#include "LogList.h"
+#include "TextScan.h"
 #include "UiServices.h"
 #include "UnknownRegister.h"
 #include "Vexbus.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 
 #include <cstdio>
 #include <filesystem>

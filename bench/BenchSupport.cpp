@@ -2,6 +2,7 @@
 
 #include "LogList.h"
 #include "VexbusDlg.h"
+#include "VexbusDlgProbe.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -22,7 +23,7 @@ constexpr auto kSettleLimit = std::chrono::milliseconds(500);
 
 void ResetLog(CVexbusDlg& dlg)
 {
-    dlg.m_pLogList->DeleteAllItems();
+    Probe(dlg).Log()->DeleteAllItems();
     QCoreApplication::processEvents();
     std::this_thread::sleep_for(kIdle);
     QCoreApplication::processEvents();
@@ -37,7 +38,7 @@ double ThreadSeconds()
 
 double Settle(CVexbusDlg& dlg)
 {
-    LogList& list = *dlg.m_pLogList;
+    LogList& list = *Probe(dlg).Log();
     bool shown = false;
     const int last = list.GetItemCount() - 1;
     const QMetaObject::Connection announced =

@@ -3,6 +3,7 @@
 
 #include "LogList.h"
 #include "VexbusDlg.h"
+#include "VexbusDlgProbe.h"
 
 #include <unistd.h>
 
@@ -33,7 +34,7 @@ std::string Line(int i)
 std::size_t Refill(CVexbusDlg& dlg, int n)
 {
     ResetLog(dlg);
-    LogList& list = *dlg.m_pLogList;
+    LogList& list = *Probe(dlg).Log();
     const std::size_t before = Resident();
     for (int i = 0; i < n; ++i)
         list.InsertItem(list.GetItemCount(), Line(i));
@@ -54,7 +55,7 @@ void RegisterLogListBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::ve
         const std::size_t memory = Refill(dlg, n);
         for (auto _ : state) {
             // Keeps the list near its size: the bursts may not grow it by more than half.
-            if (dlg.m_pLogList->GetItemCount() > n + n / 2)
+            if (Probe(dlg).Log()->GetItemCount() > n + n / 2)
                 Refill(dlg, n);
             const double start = ThreadSeconds();
             for (const std::string& line : burst)

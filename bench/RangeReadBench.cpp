@@ -4,6 +4,7 @@
 
 #include "I2CLink.h"
 #include "VexbusDlg.h"
+#include "VexbusDlgProbe.h"
 
 #include <QRadioButton>
 
@@ -18,10 +19,10 @@ constexpr auto kIdle = std::chrono::milliseconds(60);
 
 void SelectRange(CVexbusDlg& dlg, unsigned end)
 {
-    dlg.m_p16Bits->click();
-    dlg.m_pSlaveEdit->setText(QStringLiteral("1A"));
-    dlg.m_pStartEdit->setText(QStringLiteral("0"));
-    dlg.m_pEndEdit->setText(QString::number(end, 16).toUpper());
+    Probe(dlg).Bits16()->click();
+    Probe(dlg).SlaveEdit()->setText(QStringLiteral("1A"));
+    Probe(dlg).StartEdit()->setText(QStringLiteral("0"));
+    Probe(dlg).EndEdit()->setText(QString::number(end, 16).toUpper());
 }
 
 } // namespace
@@ -56,7 +57,7 @@ void RegisterRangeReadBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::
             state.SetIterationTime(ThreadSeconds() - start);
         }
         state.counters["settle_seconds"] = settle;
-        state.counters["lines"] = dlg.m_pLogList->GetItemCount();
+        state.counters["lines"] = Probe(dlg).Log()->GetItemCount();
         ResetLog(dlg);
     });
     auto* single = benchmark::RegisterBenchmark("range/single_read", [&dlg](benchmark::State& state) {
@@ -66,7 +67,7 @@ void RegisterRangeReadBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::
             // A window full of lines, as after the range read, so that both repaint as much.
             ResetLog(dlg);
             for (int i = 0; i < kFullWindow; ++i)
-                dlg.m_pLogList->InsertItem(i, "i2cr 1a 0000 -> 00");
+                Probe(dlg).Log()->InsertItem(i, "i2cr 1a 0000 -> 00");
             Settle(dlg);
             std::this_thread::sleep_for(kIdle);
             const double start = ThreadSeconds();

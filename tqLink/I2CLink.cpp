@@ -59,7 +59,7 @@ std::int32_t I2CLink::Connect()
     case LinkSerial: return g_serialLink.Connect("COM1", 9600);
     case LinkLpt: return g_lptI2C.Connect();
     case LinkUsb: return g_usbI2C.Connect();
-    case LinkSim: return 1;
+    case LinkSim: return LinkConnected;
     default: return 0;
     }
 }
@@ -209,7 +209,7 @@ std::int32_t I2CLink::Modify8(std::uint32_t slave, std::uint32_t sub, std::int32
 {
     u8 old = 0;
     if (Read8(static_cast<u8>(slave), static_cast<u8>(sub), &old) != 0)
-        return 1;
+        return LinkKeepReadFailed;
     return Write8(static_cast<u8>(slave), static_cast<u8>(sub), Merge(static_cast<u8>(value), old, keep));
 }
 
@@ -217,7 +217,7 @@ std::int32_t I2CLink::Modify16(std::uint32_t slave, std::uint32_t sub, std::int3
 {
     u8 old = 0;
     if (Read16(static_cast<u8>(slave), static_cast<u16>(sub), &old) != 0)
-        return 1;
+        return LinkKeepReadFailed;
     return Write16(static_cast<u8>(slave), static_cast<u16>(sub), Merge(static_cast<u8>(value), old, keep));
 }
 
@@ -225,7 +225,7 @@ std::int32_t I2CLink::ModifyReg8(u8 sub, u8 value, u8 keep)
 {
     u8 old = 0;
     if (ReadReg8(sub, &old) != 0)
-        return 1;
+        return LinkKeepReadFailed;
     return WriteReg8(sub, Merge(value, old, keep));
 }
 
@@ -233,6 +233,6 @@ std::int32_t I2CLink::ModifyReg16(u16 sub, u8 value, u8 keep)
 {
     u8 old = 0;
     if (ReadReg16(sub, &old) != 0)
-        return 1;
+        return LinkKeepReadFailed;
     return WriteReg16(sub, Merge(value, old, keep));
 }

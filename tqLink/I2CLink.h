@@ -13,6 +13,34 @@ enum LinkTransport : u8 {
     LinkSim = 3,
 };
 
+// What a transfer returns: 0 for success, any other value says what failed.
+enum LinkStatus : std::int32_t {
+    LinkOk = 0,
+    // Parallel port: a byte was not acknowledged.
+    LinkNoAck = 1,
+    // A masked write whose read failed: nothing was written.
+    LinkKeepReadFailed = 1,
+    // USB: the adapter library failed the transfer.
+    LinkUsbFailed = 8,
+    // Serial: the port would not open.
+    LinkPortFailed = 9,
+    // Serial: the reply.
+    LinkTimeOut = 256,
+    LinkNoSync = 257,
+    LinkBadChecksum = 258,
+    LinkBadLength = 259,
+    LinkNAck = 260,
+    LinkAdapterError = 261,
+    LinkUnknownReply = 262,
+    // The reply carried fewer data bytes than the command asked for.
+    LinkShortReply = 263,
+    // Not connected, or a transfer the adapter cannot make; nothing was sent.
+    LinkUnavailable = 264,
+};
+
+// Connect's result when the adapter answers; any other result means not connected.
+constexpr std::int32_t LinkConnected = 1;
+
 // The bus facade: a switch on the transport code. Every status is 0 for success.
 class I2CLink {
 public:
@@ -31,6 +59,7 @@ public:
     void SetUsbStreamMode(u8 mode);
     void SetLptDelays(u16 halfBit, u16 gap);
     void SetLptWiring(u8 wiring);
+    // LinkConnected when the adapter answers; 0, or the serial link's status, when not.
     std::int32_t Connect();
 
     std::int32_t Read8(u8 slave, u8 sub, u8* out);

@@ -16,7 +16,6 @@ constexpr u16 kStatusPort = 0x379;
 constexpr u16 kControlPort = 0x37A;
 
 constexpr u8 kSubAddressPhase = 0x80;
-constexpr std::int32_t kNoAck = 1;
 
 // Keeps the busy-wait loops from being optimised away.
 volatile unsigned g_waitSink = 0;
@@ -234,7 +233,7 @@ u8 LptI2C::ReadByte()
 std::int32_t LptI2C::WriteTransfer(LptTransfer& record)
 {
     if (!g_winIoReady)
-        return kNoAck;
+        return LinkNoAck;
     const int total = record.count + SubAddressBytes(record);
     Start();
     WriteByte(static_cast<u8>(record.slave & 0xFE));
@@ -245,13 +244,13 @@ std::int32_t LptI2C::WriteTransfer(LptTransfer& record)
         missing |= ReadAck();
     }
     Stop();
-    return missing ? kNoAck : 0;
+    return missing ? LinkNoAck : 0;
 }
 
 std::int32_t LptI2C::ReadTransfer(LptTransfer& record)
 {
     if (!g_winIoReady)
-        return kNoAck;
+        return LinkNoAck;
     const int subBytes = SubAddressBytes(record);
     int missing = 0;
     if (subBytes > 0) {
@@ -277,7 +276,7 @@ std::int32_t LptI2C::ReadTransfer(LptTransfer& record)
     record.bytes[subBytes + count - 1] = ReadByte();
     SendNack();
     Stop();
-    return missing ? kNoAck : 0;
+    return missing ? LinkNoAck : 0;
 }
 
 std::int32_t LptI2C::Connect()
@@ -287,7 +286,7 @@ std::int32_t LptI2C::Connect()
     for (unsigned value = 0x10; value <= 0xF0; ++value) {
         LptTransfer probe = Record(0x01, 1, static_cast<u8>(value));
         if (ReadTransfer(probe) == 0)
-            return 1;
+            return LinkConnected;
     }
     return 0;
 }
@@ -295,7 +294,7 @@ std::int32_t LptI2C::Connect()
 std::int32_t LptI2C::Read8(u8 slave, u8 sub, u8* out)
 {
     if (!g_winIoReady)
-        return kNoAck;
+        return LinkNoAck;
     Start();
     WriteByte(static_cast<u8>(slave & 0xFE));
     int missing = ReadAck();
@@ -308,13 +307,13 @@ std::int32_t LptI2C::Read8(u8 slave, u8 sub, u8* out)
     *out = ReadByte();
     SendNack();
     Stop();
-    return missing ? kNoAck : 0;
+    return missing ? LinkNoAck : 0;
 }
 
 std::int32_t LptI2C::Write8(u8 slave, u8 sub, u8 data)
 {
     if (!g_winIoReady)
-        return kNoAck;
+        return LinkNoAck;
     Start();
     WriteByte(static_cast<u8>(slave & 0xFE));
     int missing = ReadAck();
@@ -323,7 +322,7 @@ std::int32_t LptI2C::Write8(u8 slave, u8 sub, u8 data)
     WriteByte(data);
     missing |= ReadAck();
     Stop();
-    return missing ? kNoAck : 0;
+    return missing ? LinkNoAck : 0;
 }
 
 std::int32_t LptI2C::Read16(u8 slave, u16 sub, u8* out)
@@ -335,7 +334,7 @@ std::int32_t LptI2C::ReadBlock16(u8 slave, u16 sub, u8 count, u8* buf)
 {
     LptTransfer record = Record16(0x81, count, slave, sub);
     if (ReadTransfer(record) != 0)
-        return kNoAck;
+        return LinkNoAck;
     std::copy_n(record.bytes + 2, count, buf);
     return 0;
 }
@@ -357,7 +356,7 @@ std::int32_t LptI2C::ReadRegBlock8(u8 sub, u8 count, u8* buf)
     LptTransfer record = Record(0x80, count, DeviceAddress());
     record.bytes[0] = sub;
     if (ReadTransfer(record) != 0)
-        return kNoAck;
+        return LinkNoAck;
     std::copy_n(record.bytes + 1, count, buf);
     return 0;
 }

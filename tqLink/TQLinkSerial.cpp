@@ -65,7 +65,7 @@ std::int32_t TQLinkSerial::Connect(const std::string& portName, int baudRate)
 {
     connected = 0;
     if (port.Open(portName, baudRate, 0) != 0)
-        return kPortFailed;
+        return LinkPortFailed;
     const u8 saved = flags;
     flags = 0;
     SendFrame(kPing, {});
@@ -76,7 +76,7 @@ std::int32_t TQLinkSerial::Connect(const std::string& portName, int baudRate)
     if (received != 0)
         return received;
     connected = 1;
-    return kConnected;
+    return LinkConnected;
 }
 
 std::int32_t TQLinkSerial::Read8(u8 slave, u8 sub, u8* out)
@@ -93,12 +93,12 @@ std::int32_t TQLinkSerial::Write8(u8 slave, u8 sub, u8 data)
 // The adapter has no slave transfer with a 16-bit sub-address.
 std::int32_t TQLinkSerial::Read16(u8, u16, u8*)
 {
-    return kUnavailable;
+    return LinkUnavailable;
 }
 
 std::int32_t TQLinkSerial::Write16(u8, u16, u8)
 {
-    return kUnavailable;
+    return LinkUnavailable;
 }
 
 std::int32_t TQLinkSerial::ReadReg8(u8 sub, u8* out)
@@ -198,7 +198,7 @@ int TQLinkSerial::SetTimeout(int milliseconds)
 std::int32_t TQLinkSerial::Command(u8 command, std::initializer_list<u8> payload)
 {
     if (connected == 0 && command != kPing && command != kMaxPayload)
-        return kUnavailable;
+        return LinkUnavailable;
     SendFrame(command, payload);
     return ReportStatus(ReceivePacket());
 }
@@ -221,7 +221,7 @@ std::int32_t TQLinkSerial::TakeData(u8* out, std::size_t count)
     if (count == 0)
         return 0;
     if (std::size_t{rx.len} < count + 1)
-        return ReportStatus(kShortReply);
+        return ReportStatus(LinkShortReply);
     std::copy_n(rx.payload + 1, count, out);
     return 0;
 }
@@ -240,7 +240,7 @@ std::int32_t TQLinkSerial::ReceiveByte(u8* out)
         if (port.BytesWaiting() > 0 && port.Read(out, 1) == 1)
             return 0;
         if (static_cast<std::int64_t>(GetTickCount() - start) > timeoutMs)
-            return kTimeOut;
+            return LinkTimeOut;
     }
 }
 
@@ -252,29 +252,29 @@ std::int32_t TQLinkSerial::ReceivePacket()
         return status;
     // The rest of a bad reply stays in the input until the next command drains it.
     if (rx.sync != kSync)
-        return kNoSync;
+        return LinkNoSync;
     if ((status = ReceiveByte(&rx.code)) != 0 || (status = ReceiveByte(&rx.len)) != 0)
         return status;
     const int limit = maxPayload >= 1 ? std::min(maxPayload, kPayloadSize) : kPayloadSize;
     if (rx.len > limit)
-        return kBadLength;
+        return LinkBadLength;
     for (int i = 0; i < rx.len; ++i) {
         if ((status = ReceiveByte(&rx.payload[i])) != 0)
             return status;
     }
     if ((status = ReceiveByte(&rx.sum)) != 0)
         return status;
-    return rx.sum == SumOf(rx) ? 0 : kBadChecksum;
+    return rx.sum == SumOf(rx) ? 0 : LinkBadChecksum;
 }
 
 // A well-formed reply that is no plain ACK fails the command as well.
 std::int32_t TQLinkSerial::ReplyStatus() const
 {
     if (rx.code == kNAckCode)
-        return kNAck;
+        return LinkNAck;
     if (rx.code != kAckCode)
-        return kUnknownReply;
-    return rx.len != 0 && rx.payload[0] != 0 ? kAdapterError : 0;
+        return LinkUnknownReply;
+    return rx.len != 0 && rx.payload[0] != 0 ? LinkAdapterError : 0;
 }
 
 std::int32_t TQLinkSerial::ReportStatus(std::int32_t status)
@@ -285,12 +285,12 @@ std::int32_t TQLinkSerial::ReportStatus(std::int32_t status)
     if (status == 0 || (flags & kShowErrors) == 0)
         return status;
     switch (status) {
-    case kTimeOut: AppMessageBox("inPk: time out", MB_OK); break;
-    case kNoSync: AppMessageBox("inPk: no Sync byte detect", MB_OK); break;
-    case kBadChecksum: AppMessageBox("inPk: invalid CRC", MB_OK); break;
-    case kBadLength: AppMessageBox("inPk: invalid PCL len", MB_OK); break;
-    case kNAck: AppMessageBox("NAck", MB_OK); break;
-    case kAdapterError:
+    case LinkTimeOut: AppMessageBox("inPk: time out", MB_OK); break;
+    case LinkNoSync: AppMessageBox("inPk: no Sync byte detect", MB_OK); break;
+    case LinkBadChecksum: AppMessageBox("inPk: invalid CRC", MB_OK); break;
+    case LinkBadLength: AppMessageBox("inPk: invalid PCL len", MB_OK); break;
+    case LinkNAck: AppMessageBox("NAck", MB_OK); break;
+    case LinkAdapterError:
         AppMessageBox("Ack with error code " + std::to_string(rx.payload[0]), MB_OK);
         break;
     default: AppMessageBox("Unknow error", MB_OK); break;

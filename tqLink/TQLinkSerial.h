@@ -19,23 +19,6 @@ struct SerialPacket {
 // An I2C adapter on a serial port speaking checksummed frames.
 class TQLinkSerial {
 public:
-    // Statuses of the transfers beside 0 (success), and the two extra results of Connect.
-    enum Status : std::int32_t {
-        kConnected = 1,
-        kPortFailed = 9,
-        kTimeOut = 256,
-        kNoSync = 257,
-        kBadChecksum = 258,
-        kBadLength = 259,
-        kNAck = 260,
-        kAdapterError = 261,
-        kUnknownReply = 262,
-        // The reply carried fewer data bytes than the command asked for.
-        kShortReply = 263,
-        // Not connected, or a transfer this adapter cannot make; nothing is sent.
-        kUnavailable = 264,
-    };
-
     TQLinkSerial();
     virtual ~TQLinkSerial();
     TQLinkSerial(const TQLinkSerial&) = delete;

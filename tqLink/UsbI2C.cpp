@@ -8,7 +8,6 @@
 namespace {
 
 constexpr std::uint32_t kAdapter = 0;
-constexpr std::int32_t kFailed = 8;
 
 } // namespace
 
@@ -24,7 +23,7 @@ std::int32_t UsbI2C::Connect()
 {
     const USBIO_HANDLE handle = USBIO_OpenDevice(kAdapter);
     opened = 1;
-    return handle != INVALID_HANDLE_VALUE ? 1 : 0;
+    return handle != INVALID_HANDLE_VALUE ? LinkConnected : 0;
 }
 
 void UsbI2C::SetUsbStreamMode(u8 mode)
@@ -35,7 +34,7 @@ void UsbI2C::SetUsbStreamMode(u8 mode)
 std::int32_t UsbI2C::Transfer(const u8* write, u16 writeLength, u16 readLength, u8* read)
 {
     const bool ok = USBIO_StreamI2C(kAdapter, writeLength, write, readLength, readLength ? read : nullptr);
-    return ok ? 0 : kFailed;
+    return ok ? 0 : LinkUsbFailed;
 }
 
 std::int32_t UsbI2C::Read8(u8 slave, u8 sub, u8* out)

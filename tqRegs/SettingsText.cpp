@@ -1,5 +1,7 @@
 #include "SettingsText.h"
 
+#include "TextScan.h"
+
 #include <cctype>
 
 namespace SettingsText {
@@ -44,17 +46,6 @@ LineRead ReadLine(std::FILE* file, LineBuffer& line, std::size_t& length)
     return length > 0 ? LineRead::LastText : LineRead::Nothing;
 }
 
-int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 std::uint32_t AddHexDigit(std::uint32_t acc, char c, bool hex)
 {
     const int digit = HexDigitValue(c);
@@ -91,6 +82,22 @@ int FileType(std::string_view name)
     if (letters == "VAL")
         return 3;
     return 0;
+}
+
+LineCode ReadFieldLine(std::FILE* file, LineBuffer& line, std::size_t& length, std::span<std::int64_t> numbers,
+                       const TokenScanner& scan)
+{
+    const LineRead read = ReadLine(file, line, length);
+    if (read == LineRead::Overlong)
+        return kNothing;
+    if (read != LineRead::Line && read != LineRead::LastText)
+        return kEnd;
+    return ParseFieldLine(std::string_view(line.data(), length), read == LineRead::Line, numbers, scan);
+}
+
+const char* FailedSuffix(bool failed)
+{
+    return failed ? " failed" : "";
 }
 
 LineCode ParseFieldLine(std::string_view text, bool newline, std::span<std::int64_t> numbers,

@@ -37,9 +37,6 @@ enum class LineRead {
 // stays zero-terminated; length is the number of characters kept.
 LineRead ReadLine(std::FILE* file, LineBuffer& line, std::size_t& length);
 
-// The value of a hexadecimal digit, or -1.
-int HexDigitValue(char c);
-
 // One digit more of a number, modulo 2^32: hexadecimal, or base 8 with the digits 8 to F still
 // taking their hexadecimal values. A character that is no digit starts the number again at 0.
 std::uint32_t AddHexDigit(std::uint32_t acc, char c, bool hex);
@@ -53,6 +50,44 @@ int FileType(std::string_view name);
 // Scans the address token at the start of its argument (the rest of the line); true when
 // it holds a whole address. A token that fails is skipped as a whole.
 using TokenScanner = std::function<bool(std::string_view)>;
+
+// Reads the next line of file into line (length: the characters kept) and parses it as
+// ParseFieldLine does. A line too long for the buffer is skipped as nothing usable.
+LineCode ReadFieldLine(std::FILE* file, LineBuffer& line, std::size_t& length, std::span<std::int64_t> numbers,
+                       const TokenScanner& scan);
+
+// The most value bits a field line carries.
+constexpr int kValueBits = 32;
+
+// What a write-out's log line gets when its transfer failed.
+const char* FailedSuffix(bool failed);
+
+// A load from the file's first line: parse() reads one line, each field line is stored, and
+// each NEXTSEG marker and the end of the input write out what was collected since the last.
+template <typename Parse, typename Store, typename WriteOut>
+void LoadLines(std::FILE* file, Parse parse, Store store, WriteOut writeOut)
+{
+    std::rewind(file);
+    for (;;) {
+        switch (parse()) {
+        case kNextSeg:
+            writeOut();
+            break;
+        case kField:
+            store();
+            break;
+        case kLastField:
+            store();
+            writeOut();
+            return;
+        case kEnd:
+            writeOut();
+            return;
+        default:
+            break;
+        }
+    }
+}
 
 // Parses one line: a name, then numbers.size() (at least one) hexadecimal numbers (each -1 until its first
 // character, then 0 to 0xFFFFFFFF), then an address token, then anything; or a "#" comment,

@@ -3,6 +3,7 @@
 #include "Format.h"
 #include "I2CLink.h"
 #include "RegsHost.h"
+#include "TextScan.h"
 #include "tqregister.h"
 
 #include <algorithm>
@@ -12,14 +13,6 @@ constinit Txtproc g_txtproc;
 using namespace SettingsText;
 
 namespace {
-
-// The most value bits a field line carries.
-constexpr int kValueBits = 32;
-
-const char* FailedSuffix(bool failed)
-{
-    return failed ? " failed" : "";
-}
 
 // The cell of a bit address in an image of the given number of sub-addresses.
 bool Cell(std::int64_t address, int subAddresses, int& sub, int& bit)
@@ -51,6 +44,12 @@ void ForEachFieldBit(std::int64_t length, std::int64_t start, std::int64_t end, 
     }
 }
 
+template <typename Visit>
+void ForEachFieldBit(const RegField& field, Visit visit)
+{
+    ForEachFieldBit(field.length, field.start_addr, field.end_addr, field.start2_addr, field.end2_addr, visit);
+}
+
 // Two hexadecimal digits of sub-address and an octal digit of bit number at offset.
 bool ScanGroup(std::string_view token, std::size_t offset, std::int32_t& bitAddress)
 {
@@ -75,26 +74,9 @@ std::uint8_t Merge(std::uint8_t device, std::uint8_t loaded, std::uint8_t touche
 void Txtproc::Load(std::FILE* file)
 {
     Reset();
-    std::rewind(file);
-    for (;;) {
-        switch (ParseLine(file)) {
-        case kNextSeg:
-            WriteOut(g_pLink->GetDeviceAddress());
-            break;
-        case kField:
-            StoreField();
-            break;
-        case kLastField:
-            StoreField();
-            WriteOut(g_pLink->GetDeviceAddress());
-            return;
-        case kEnd:
-            WriteOut(g_pLink->GetDeviceAddress());
-            return;
-        default:
-            break;
-        }
-    }
+    LoadLines(
+        file, [&] { return ParseLine(file); }, [&] { StoreField(); },
+        [&] { WriteOut(g_pLink->GetDeviceAddress()); });
 }
 
 void Txtproc::Reset()
@@ -108,15 +90,10 @@ void Txtproc::Reset()
 
 int Txtproc::ParseLine(std::FILE* file)
 {
-    const LineRead read = ReadLine(file, line, line_length);
     std::array<std::int64_t, 3> numbers{-1, -1, -1};
     start_addr = end_addr = start2_addr = end2_addr = -1;
-    LineCode code = kEnd;
-    if (read == LineRead::Overlong)
-        code = kNothing;
-    else if (read == LineRead::Line || read == LineRead::LastText)
-        code = ParseFieldLine(std::string_view(line.data(), line_length), read == LineRead::Line, numbers,
-                              [this](std::string_view token) { return ScanAddress(token); });
+    const LineCode code = ReadFieldLine(file, line, line_length, numbers,
+                                        [this](std::string_view token) { return ScanAddress(token); });
     value = numbers[0];
     length = numbers[1];
     bank = numbers[2];
@@ -226,11 +203,10 @@ int Txtproc::FileType(std::string_view name)
     return SettingsText::FileType(name);
 }
 
-void Txtproc::SetBufferField(std::int32_t value, int length, int start, int end, int start2, int end2,
-                             RegisterImage& image, RegisterImage& mask)
+void Txtproc::SetBufferField(std::int32_t value, const RegField& field, RegisterImage& image, RegisterImage& mask)
 {
     const auto bits = static_cast<std::uint32_t>(value);
-    ForEachFieldBit(length, start, end, start2, end2, [&](std::int64_t a, int index) {
+    ForEachFieldBit(field, [&](std::int64_t a, int index) {
         if (a <= INT32_MAX)
             SetBufferBit(static_cast<std::int32_t>(a), (bits >> index) & 1u, image, mask);
     });
@@ -256,11 +232,10 @@ int Txtproc::GetBufferBit(std::int32_t address, const RegisterImage& image)
     return (image[sub] >> bit) & 1;
 }
 
-std::int32_t Txtproc::GetBufferField(int length, int start, int end, int start2, int end2,
-                                     const RegisterImage& image)
+std::int32_t Txtproc::GetBufferField(const RegField& field, const RegisterImage& image)
 {
     std::uint32_t bits = 0;
-    ForEachFieldBit(length, start, end, start2, end2, [&](std::int64_t a, int index) {
+    ForEachFieldBit(field, [&](std::int64_t a, int index) {
         if (a <= INT32_MAX && GetBufferBit(static_cast<std::int32_t>(a), image))
             bits |= 1u << index;
     });

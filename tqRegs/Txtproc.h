@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SettingsText.h"
+#include "TextReg.h"
 
 #include <array>
 #include <cstdint>
@@ -39,12 +40,10 @@ public:
 
     // The same bit handling on an image and a touched mask that the caller owns; bits outside
     // the 256 sub-addresses are ignored.
-    static void SetBufferField(std::int32_t value, int length, int start, int end, int start2, int end2,
-                               RegisterImage& image, RegisterImage& mask);
+    static void SetBufferField(std::int32_t value, const RegField& field, RegisterImage& image, RegisterImage& mask);
     static void SetBufferBit(std::int32_t address, bool on, RegisterImage& image, RegisterImage& mask);
     static int GetBufferBit(std::int32_t address, const RegisterImage& image);
-    static std::int32_t GetBufferField(int length, int start, int end, int start2, int end2,
-                                       const RegisterImage& image);
+    static std::int32_t GetBufferField(const RegField& field, const RegisterImage& image);
     static void WriteBuffer(std::uint8_t slave, RegisterImage& image, RegisterImage& mask);
 
 private:

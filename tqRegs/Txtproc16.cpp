@@ -3,6 +3,7 @@
 #include "Format.h"
 #include "I2CLink.h"
 #include "RegsHost.h"
+#include "TextScan.h"
 
 #include <algorithm>
 
@@ -12,40 +13,14 @@ using namespace SettingsText;
 
 namespace {
 
-// The most value bits a field line carries.
-constexpr int kValueBits = 32;
 constexpr int kAddressDigits = 4;
-
-const char* FailedSuffix(bool failed)
-{
-    return failed ? " failed" : "";
-}
 
 } // namespace
 
 void Txtproc16::Load(std::FILE* file)
 {
     Reset();
-    std::rewind(file);
-    for (;;) {
-        switch (ParseLine(file)) {
-        case kNextSeg:
-            WriteOut();
-            break;
-        case kField:
-            StoreField();
-            break;
-        case kLastField:
-            StoreField();
-            WriteOut();
-            return;
-        case kEnd:
-            WriteOut();
-            return;
-        default:
-            break;
-        }
-    }
+    LoadLines(file, [&] { return ParseLine(file); }, [&] { StoreField(); }, [&] { WriteOut(); });
 }
 
 void Txtproc16::Reset()
@@ -56,16 +31,11 @@ void Txtproc16::Reset()
 
 int Txtproc16::ParseLine(std::FILE* file)
 {
-    const LineRead read = ReadLine(file, line, line_length);
     std::array<std::int64_t, 2> numbers{-1, -1};
     address = -1;
     start_bit = 0xFF;
-    LineCode code = kEnd;
-    if (read == LineRead::Overlong)
-        code = kNothing;
-    else if (read == LineRead::Line || read == LineRead::LastText)
-        code = ParseFieldLine(std::string_view(line.data(), line_length), read == LineRead::Line, numbers,
-                              [this](std::string_view token) { return ScanAddress(token); });
+    const LineCode code = ReadFieldLine(file, line, line_length, numbers,
+                                        [this](std::string_view token) { return ScanAddress(token); });
     value = numbers[0];
     width = numbers[1];
     return code;

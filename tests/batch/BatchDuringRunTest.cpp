@@ -1,6 +1,7 @@
 // What the user can do to the main window while a batch runs: every click and key is dispatched
 // by the pump between two lines.
 #include "BatchFixture.h"
+#include "VexbusDlgProbe.h"
 
 #include <QElapsedTimer>
 
@@ -76,7 +77,7 @@ TEST_F(BatchFixture, MainWindowStaysUsableAndASecondLoadIsIgnored)
 {
     const std::string path = WriteFile("run.txt", "i2cw 1a 10 01\npause\ni2cw 1a 11 02\n");
     const std::string other = WriteFile("other.txt", "i2cw 1a 12 03\n");
-    dlg->m_pCmdLine->setText(QStringLiteral("i2cw 1a 20 05"));
+    Probe(*dlg).CmdLine()->setText(QStringLiteral("i2cw 1a 20 05"));
     atBox = [this, &other](int) {
         ui.fileNames.push_back(other);
         PostClick(Button(CVexbusDlg::IDC_ENTER));
@@ -124,7 +125,7 @@ TEST_F(BatchFixture, ConnectionCheckKeepsRunningDuringABatch)
 {
     const std::string path = WriteFile("loop.txt", "pause unplug\ntop: delay 19\ngoto top\n");
     atBox = [this](int) { emulator.Unplug(); };
-    ASSERT_EQ(dlg->m_pStatus->text(), QStringLiteral("CH341已连接!"));
+    ASSERT_EQ(Probe(*dlg).Status()->text(), QStringLiteral("CH341已连接!"));
 
     // Watches the status from inside the pump and then cancels, as the user would.
     QElapsedTimer clock;
@@ -132,7 +133,7 @@ TEST_F(BatchFixture, ConnectionCheckKeepsRunningDuringABatch)
     watch.setInterval(20);
     bool sawLost = false;
     watch.callOnTimeout([&] {
-        sawLost = dlg->m_pStatus->text() == QStringLiteral("CH341未连接!");
+        sawLost = Probe(*dlg).Status()->text() == QStringLiteral("CH341未连接!");
         QWidget* popup = Popup();
         if (popup && (sawLost || clock.elapsed() > 5000)) {
             watch.stop();

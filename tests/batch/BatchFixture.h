@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogFixture.h"
+#include "VexbusDlgProbe.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -67,8 +68,8 @@ protected:
     std::vector<std::string> Log() const
     {
         std::vector<std::string> lines;
-        for (int i = 0; i < dlg->m_pLogList->GetItemCount(); ++i)
-            lines.push_back(dlg->m_pLogList->GetItemText(i));
+        for (int i = 0; i < Probe(*dlg).Log()->GetItemCount(); ++i)
+            lines.push_back(Probe(*dlg).Log()->GetItemText(i));
         return lines;
     }
 

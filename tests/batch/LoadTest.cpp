@@ -1,5 +1,6 @@
 #include "BatchFixture.h"
 #include "QtUiResponder.h"
+#include "VexbusDlgProbe.h"
 
 #include <ostream>
 
@@ -14,7 +15,7 @@ protected:
 
 std::string PathLabel(const CVexbusDlg& dlg)
 {
-    return dlg.m_pLoadPath->text().toStdString();
+    return Probe(dlg).LoadPath()->text().toStdString();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogFixture.h"
+#include "VexbusDlgProbe.h"
 
 #include <QScrollBar>
 
@@ -27,7 +28,7 @@ protected:
         emulator.Slave().Flat(0x0124) = 0x08;
         emulator.Slave().Flat(0x0125) = 0x09;
 
-        LogList* list = dlg->m_pLogList;
+        LogList* list = Probe(*dlg).Log();
         for (int i = 0; i < 100; ++i)
             list->InsertItem(list->GetItemCount(), "earlier line");
         list->verticalScrollBar()->setValue(0);
@@ -46,8 +47,8 @@ protected:
     std::vector<std::string> NewLines() const
     {
         std::vector<std::string> lines;
-        for (int i = mark; i < dlg->m_pLogList->GetItemCount(); ++i)
-            lines.push_back(dlg->m_pLogList->GetItemText(i));
+        for (int i = mark; i < Probe(*dlg).Log()->GetItemCount(); ++i)
+            lines.push_back(Probe(*dlg).Log()->GetItemText(i));
         return lines;
     }
 
@@ -75,7 +76,7 @@ protected:
     // The list shows its last line, partly shown being enough.
     bool LastLineShown() const
     {
-        LogList* list = dlg->m_pLogList;
+        LogList* list = Probe(*dlg).Log();
         const QModelIndex last = list->model()->index(list->GetItemCount() - 1, 0);
         return list->visualRect(last).intersects(list->viewport()->rect());
     }
@@ -84,7 +85,7 @@ protected:
     bool Scrolled() const
     {
         QApplication::processEvents();
-        return dlg->m_pLogList->verticalScrollBar()->value() != 0;
+        return Probe(*dlg).Log()->verticalScrollBar()->value() != 0;
     }
 
     int mark = 0;

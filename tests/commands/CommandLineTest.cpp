@@ -1,4 +1,5 @@
 #include "CommandFixture.h"
+#include "VexbusDlgProbe.h"
 
 #include <chrono>
 #include <cstring>
@@ -115,7 +116,7 @@ TEST_F(CommandFixture, CountedReadsStopAfterAWholeSixteenBitSpace)
     for (const auto& [line, last] : {std::pair{"i2cr16 1a 0 ffffffff", "i2cr16 1a ffff -> "},
                                      std::pair{"ior16 0 7fffffff", "ior16 ffff -> "}}) {
         emulator.ClearLog();
-        mark = dlg->m_pLogList->GetItemCount();
+        mark = Probe(*dlg).Log()->GetItemCount();
         EXPECT_EQ(Run(line), 1);
         EXPECT_EQ(emulator.Transactions().size(), 0x10000u) << line;
         const std::vector<std::string> lines = NewLines();

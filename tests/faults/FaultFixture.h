@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogFixture.h"
+#include "VexbusDlgProbe.h"
 
 #include <QColor>
 #include <QPalette>
@@ -46,8 +47,8 @@ protected:
     std::vector<std::string> Log() const
     {
         std::vector<std::string> lines;
-        for (int i = 0; i < dlg->m_pLogList->GetItemCount(); ++i)
-            lines.push_back(dlg->m_pLogList->GetItemText(i));
+        for (int i = 0; i < Probe(*dlg).Log()->GetItemCount(); ++i)
+            lines.push_back(Probe(*dlg).Log()->GetItemText(i));
         return lines;
     }
 
@@ -58,8 +59,8 @@ protected:
         return {lines.begin() + static_cast<std::ptrdiff_t>(std::min(from, lines.size())), lines.end()};
     }
 
-    std::string Status() const { return dlg->m_pStatus->text().toStdString(); }
-    QColor StatusColor() const { return dlg->m_pStatus->palette().color(QPalette::WindowText); }
+    std::string Status() const { return Probe(*dlg).Status()->text().toStdString(); }
+    QColor StatusColor() const { return Probe(*dlg).Status()->palette().color(QPalette::WindowText); }
 
     QTemporaryDir folder;
 };

@@ -1,5 +1,6 @@
 // Save and Save Logs into a folder that cannot be written: the user is told, nothing is lost.
 #include "FaultFixture.h"
+#include "VexbusDlgProbe.h"
 #include "WithoutFileOverride.h"
 
 #include <filesystem>
@@ -79,7 +80,7 @@ TEST_F(ReadOnlyFolder, SaveTellsTheUserAndASaveElsewhereStillWorks)
         EXPECT_EQ(LogFrom(from), std::vector<std::string>{"ChipID = 1A"});
     }
     EXPECT_FALSE(fs::exists(refused));
-    EXPECT_EQ(dlg->m_pSavePath->text().toStdString(), "Save as file:");
+    EXPECT_EQ(Probe(*dlg).SavePath()->text().toStdString(), "Save as file:");
 
     ui.boxes.clear();
     const std::string elsewhere = Path("save.bat");

@@ -3,6 +3,7 @@
 #include "DialogFixture.h"
 #include "UnknownRegister.h"
 #include "Vexbus.h"
+#include "VexbusDlgProbe.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -25,7 +26,7 @@ protected:
         std::string pattern = (std::filesystem::temp_directory_path() / "vexbus-files-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder = pattern;
-        logStart = dlg->m_pLogList->GetItemCount();
+        logStart = Probe(*dlg).Log()->GetItemCount();
     }
 
     void TearDown() override
@@ -52,15 +53,15 @@ protected:
     std::vector<std::string> LogLines() const
     {
         std::vector<std::string> lines;
-        for (int i = logStart; i < dlg->m_pLogList->GetItemCount(); ++i)
-            lines.push_back(dlg->m_pLogList->GetItemText(i));
+        for (int i = logStart; i < Probe(*dlg).Log()->GetItemCount(); ++i)
+            lines.push_back(Probe(*dlg).Log()->GetItemText(i));
         return lines;
     }
 
     // Only what happens from here on counts.
     void Restart()
     {
-        logStart = dlg->m_pLogList->GetItemCount();
+        logStart = Probe(*dlg).Log()->GetItemCount();
         ui.boxes.clear();
         ui.fileRequests.clear();
         emulator.ClearLog();

@@ -1,4 +1,5 @@
 #include "FilesFixture.h"
+#include "VexbusDlgProbe.h"
 
 #include <QCoreApplication>
 
@@ -87,7 +88,7 @@ TEST_P(RangeRead, SaveWritesALinePerRegisterAndBatchReadOnlyLogs)
     expected.insert(expected.end(), c.reads.begin(), c.reads.end());
     expected.push_back("save to bat file done -- " + path);
     EXPECT_EQ(LogLines(), expected);
-    EXPECT_EQ(dlg->m_pSavePath->text().toStdString(), path);
+    EXPECT_EQ(Probe(*dlg).SavePath()->text().toStdString(), path);
     EXPECT_TRUE(ui.boxes.empty());
 
     Restart();
@@ -144,7 +145,7 @@ TEST_F(FilesFixture, SaveAsksForABatchFileAndStopsWhenCancelled)
     EXPECT_EQ(request.filter, "Batch File(*.bat)|*.bat|");
     EXPECT_TRUE(request.overwritePrompt);
     EXPECT_EQ(LogLines(), std::vector<std::string>{kDetected});
-    EXPECT_EQ(dlg->m_pSavePath->text().toStdString(), "Save as file:");
+    EXPECT_EQ(Probe(*dlg).SavePath()->text().toStdString(), "Save as file:");
     EXPECT_EQ(emulator.Transactions().size(), 1u);
 }
 
@@ -157,7 +158,7 @@ TEST_F(FilesFixture, SaveReportsAFileItCannotCreate)
     EXPECT_EQ(ui.boxes[0].caption, "Error");
     EXPECT_EQ(ui.boxes[0].type, MB_OK);
     EXPECT_EQ(LogLines(), std::vector<std::string>{kDetected});
-    EXPECT_EQ(dlg->m_pSavePath->text().toStdString(), "Save as file:");
+    EXPECT_EQ(Probe(*dlg).SavePath()->text().toStdString(), "Save as file:");
     EXPECT_EQ(emulator.Transactions().size(), 1u);
 }
 
@@ -219,11 +220,11 @@ TEST_F(FilesFixture, SaveOfTheWholeSixteenBitSpaceCompletes)
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 0x10000);
     EXPECT_NE(text.find("i2crw16 1a 0fff 5c\ni2crw16 1a 1000 00\n"), std::string::npos);
     EXPECT_TRUE(text.ends_with("i2crw16 1a fffe 00\ni2crw16 1a ffff 00\n"));
-    EXPECT_EQ(dlg->m_pLogList->GetItemCount(), logStart + 3 + 0x10000 + 1);
+    EXPECT_EQ(Probe(*dlg).Log()->GetItemCount(), logStart + 3 + 0x10000 + 1);
     EXPECT_EQ(LastLog(), "save to bat file done -- " + path);
 
     Click(CVexbusDlg::IDC_CLEAR);
-    EXPECT_EQ(dlg->m_pLogList->GetItemCount(), 0);
+    EXPECT_EQ(Probe(*dlg).Log()->GetItemCount(), 0);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "FilesFixture.h"
+#include "VexbusDlgProbe.h"
 
 #include <algorithm>
 
@@ -7,7 +8,7 @@ namespace {
 TEST_F(FilesFixture, SaveLogsWritesEveryLineAfterStartUpAndARead)
 {
     ASSERT_EQ(LogLines(), std::vector<std::string>{});
-    ASSERT_EQ(dlg->m_pLogList->GetItemCount(), 1);
+    ASSERT_EQ(Probe(*dlg).Log()->GetItemCount(), 1);
     emulator.Slave().Paged(0, 0x00) = 0x11;
     Type(CVexbusDlg::IDC_SLAVE_ADDR, QStringLiteral("1A"));
     Click(CVexbusDlg::IDC_READ);
@@ -33,7 +34,7 @@ TEST_F(FilesFixture, ClearEmptiesTheListAndSaveLogsThenWritesOnlyItsOwnLine)
     dlg->AddLog("before");
     Restart();
     Click(CVexbusDlg::IDC_CLEAR);
-    EXPECT_EQ(dlg->m_pLogList->GetItemCount(), 0);
+    EXPECT_EQ(Probe(*dlg).Log()->GetItemCount(), 0);
     EXPECT_EQ(Text(CVexbusDlg::IDC_SLAVE_ADDR), "1A");
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_TRUE(emulator.Transactions().empty());

@@ -3,6 +3,7 @@
 #include "CommandBudget.h"
 #include "FuzzCheck.h"
 #include "FuzzDialog.h"
+#include "VexbusDlgProbe.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,10 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (end == std::string_view::npos)
             end = text.size();
         std::string line(text.substr(start, end - start));
-        const int before = dlg.m_pLogList->GetItemCount();
+        const int before = Probe(dlg).Log()->GetItemCount();
         const int result = dlg.ExecuteCommand(line.data());
         FuzzCheck(result == 0 || result == 1, "a command returns 0 or 1");
-        FuzzCheck(dlg.m_pLogList->GetItemCount() >= before, "a command only appends to the log");
+        FuzzCheck(Probe(dlg).Log()->GetItemCount() >= before, "a command only appends to the log");
         start = end + 1;
     }
     return 0;

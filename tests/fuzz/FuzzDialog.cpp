@@ -4,6 +4,7 @@
 #include "SimDevice.h"
 #include "UiServices.h"
 #include "Vexbus.h"
+#include "VexbusDlgProbe.h"
 
 #include <QByteArray>
 
@@ -63,7 +64,7 @@ void FuzzDialog::Fresh()
 {
     if (!dlg->isVisible())
         dlg->show();
-    if (dlg->m_pLogList->GetItemCount() > kMaxLogLines)
+    if (Probe(*dlg).Log()->GetItemCount() > kMaxLogLines)
         dlg->OnClear();
     ui.boxes.clear();
     ui.answers.clear();

@@ -4,7 +4,8 @@
 #include "FuzzDialog.h"
 
 #include "EditBox.h"
-#include "HexScan.h"
+#include "TextScan.h"
+#include "VexbusDlgProbe.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -103,11 +104,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzCheck(typed || fuzz.Ui().boxes.size() == refusals, "a text set with other characters is refused once");
     for (const auto& box : fuzz.Ui().boxes)
         FuzzCheck(box.text == "Invalid parameters", "the only box is \"Invalid parameters\"");
-    if (edit == dlg.m_pDataEdit) {
-        FuzzCheck(dlg.m_data == static_cast<std::uint8_t>(ScanHex(shown.toStdString())),
+    if (edit == Probe(dlg).DataEdit()) {
+        FuzzCheck(Probe(dlg).Data() == static_cast<std::uint8_t>(ScanHex(shown.toStdString())),
                   "the data byte is the value shown");
-        for (std::size_t n = 0; n < dlg.m_pBit.size(); ++n)
-            FuzzCheck(dlg.m_pBit[n]->isChecked() == (((dlg.m_data >> n) & 1) != 0), "the bit boxes show the data byte");
+        for (std::size_t n = 0; n < VexbusDlgProbe::kBits; ++n)
+            FuzzCheck(Probe(dlg).Bit(n)->isChecked() == (((Probe(dlg).Data() >> n) & 1) != 0),
+                      "the bit boxes show the data byte");
     }
     return 0;
 }

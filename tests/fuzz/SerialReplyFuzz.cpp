@@ -19,15 +19,15 @@ bool Known(std::int32_t status)
 {
     switch (status) {
     case 0:
-    case TQLinkSerial::kTimeOut:
-    case TQLinkSerial::kNoSync:
-    case TQLinkSerial::kBadChecksum:
-    case TQLinkSerial::kBadLength:
-    case TQLinkSerial::kNAck:
-    case TQLinkSerial::kAdapterError:
-    case TQLinkSerial::kUnknownReply:
-    case TQLinkSerial::kShortReply:
-    case TQLinkSerial::kUnavailable: return true;
+    case LinkTimeOut:
+    case LinkNoSync:
+    case LinkBadChecksum:
+    case LinkBadLength:
+    case LinkNAck:
+    case LinkAdapterError:
+    case LinkUnknownReply:
+    case LinkShortReply:
+    case LinkUnavailable: return true;
     default: return false;
     }
 }
@@ -41,7 +41,7 @@ std::int32_t RunCommand(TQLinkSerial& link, FuzzedDataProvider& in)
     switch (in.ConsumeIntegralInRange(0, 18)) {
     case 0: {
         const std::int32_t status = link.Connect("COM1", 9600);
-        return status == TQLinkSerial::kConnected || status == TQLinkSerial::kPortFailed ? 0 : status;
+        return status == LinkConnected || status == LinkPortFailed ? 0 : status;
     }
     case 1: return link.Ping(&out);
     case 2: {

@@ -6,6 +6,7 @@
 #include "UiServices.h"
 #include "Vexbus.h"
 #include "VexbusDlg.h"
+#include "VexbusDlgProbe.h"
 #include "usbio.h"
 
 #include <QApplication>
@@ -74,11 +75,11 @@ TEST_F(AppTest, InitInstanceRunsTheMainDialogModallyAndLogGoesToItsList)
         EXPECT_EQ(QApplication::activeModalWidget(), seen);
         Log("first line");
         theApp.AddLog("second line");
-        for (int i = 0; i < seen->m_pLogList->GetItemCount(); ++i)
-            lines.push_back(seen->m_pLogList->GetItemText(i));
+        for (int i = 0; i < Probe(*seen).Log()->GetItemCount(); ++i)
+            lines.push_back(Probe(*seen).Log()->GetItemText(i));
         // The dialog's own invalid-parameter box carries the executable's name.
-        QTest::keyClicks(seen->m_pSubEdit, QStringLiteral("x"));
-        QTest::keyClick(seen->m_pSubEdit, Qt::Key_Escape);
+        QTest::keyClicks(Probe(*seen).SubEdit(), QStringLiteral("x"));
+        QTest::keyClick(Probe(*seen).SubEdit(), Qt::Key_Escape);
     });
     EXPECT_FALSE(theApp.InitInstance());
     EXPECT_NE(seen, nullptr);

@@ -1,6 +1,7 @@
 #include "DialogFixture.h"
 
-#include "HexScan.h"
+#include "TextScan.h"
+#include "VexbusDlgProbe.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -14,7 +15,7 @@ TEST_F(DialogFixture, TheBitBoxesAndAllEditTheDataByte)
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "80");
     Click(CVexbusDlg::IDC_BIT0);
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "81");
-    EXPECT_EQ(dlg->m_data, 0x81);
+    EXPECT_EQ(Probe(*dlg).Data(), 0x81);
     EXPECT_EQ(Boxes(), 0x81u);
     Click(CVexbusDlg::IDC_BIT7);
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "01");
@@ -27,7 +28,7 @@ TEST_F(DialogFixture, TheBitBoxesAndAllEditTheDataByte)
     Click(CVexbusDlg::IDC_ALL);
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "00");
     EXPECT_EQ(Boxes(), 0x00u);
-    EXPECT_EQ(dlg->m_data, 0x00);
+    EXPECT_EQ(Probe(*dlg).Data(), 0x00);
     Click(CVexbusDlg::IDC_ALL);
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "FF");
     EXPECT_TRUE(ui.boxes.empty());
@@ -37,14 +38,14 @@ TEST_F(DialogFixture, TypedDataSetsTheBoxes)
 {
     Type(CVexbusDlg::IDC_DATA, QStringLiteral("a"));
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "A");
-    EXPECT_EQ(dlg->m_data, 0x0A);
+    EXPECT_EQ(Probe(*dlg).Data(), 0x0A);
     EXPECT_EQ(Boxes(), 0x0Au);
     Type(CVexbusDlg::IDC_DATA, QStringLiteral("5"));
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "A5");
     EXPECT_EQ(Boxes(), 0xA5u);
     // Emptied, the edit reads as 0.
     Edit(CVexbusDlg::IDC_DATA)->clear();
-    EXPECT_EQ(dlg->m_data, 0);
+    EXPECT_EQ(Probe(*dlg).Data(), 0);
     EXPECT_EQ(Boxes(), 0u);
     EXPECT_TRUE(ui.boxes.empty());
 }
@@ -100,7 +101,7 @@ TEST_F(DialogFixture, MinusOnePastedIntoTheDataEditBecomesAllBitsSet)
     Type(CVexbusDlg::IDC_DATA, QString());
     QTest::keyClick(Edit(CVexbusDlg::IDC_DATA), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "FFFFFFFF");
-    EXPECT_EQ(dlg->m_data, 0xFF);
+    EXPECT_EQ(Probe(*dlg).Data(), 0xFF);
     EXPECT_EQ(Boxes(), 0xFFu);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "Invalid parameters");

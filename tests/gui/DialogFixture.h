@@ -6,6 +6,7 @@
 #include "ScriptedResponder.h"
 #include "UiServices.h"
 #include "VexbusDlg.h"
+#include "VexbusDlgProbe.h"
 #include "usbio.h"
 
 #include <QAbstractButton>
@@ -78,14 +79,14 @@ protected:
     {
         unsigned bits = 0;
         for (int n = 0; n < 8; ++n)
-            if (dlg->m_pBit[static_cast<std::size_t>(n)]->isChecked())
+            if (Probe(*dlg).Bit(static_cast<std::size_t>(n))->isChecked())
                 bits |= 1u << n;
         return bits;
     }
 
     std::string LastLog() const
     {
-        return dlg->m_pLogList->GetItemText(dlg->m_pLogList->GetItemCount() - 1);
+        return Probe(*dlg).Log()->GetItemText(Probe(*dlg).Log()->GetItemCount() - 1);
     }
 
     bool pluggedAtStart = true;

@@ -1,4 +1,5 @@
 #include "DialogFixture.h"
+#include "VexbusDlgProbe.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -50,7 +51,7 @@ TEST(LogListTest, HeaderIsAsTallAsItsTextNeedsAndFollowsTheFont)
 
 TEST_F(DialogFixture, AddLogAppendsAndScrollsToTheNewLine)
 {
-    LogList& list = *dlg->m_pLogList;
+    LogList& list = *Probe(*dlg).Log();
     for (int i = 0; i < 300; ++i)
         dlg->AddLog("line " + std::to_string(i));
     ASSERT_EQ(list.GetItemCount(), 301);
@@ -68,6 +69,6 @@ TEST_F(DialogFixture, TheLogListHoldsManyLinesAndShowsTheLast)
     for (int i = 0; i < 100000; ++i)
         dlg->AddLog("i2cr 1a 10 -> 5a");
     QApplication::processEvents();
-    EXPECT_EQ(dlg->m_pLogList->GetItemCount(), 100001);
-    EXPECT_TRUE(Shows(*dlg->m_pLogList, 100000));
+    EXPECT_EQ(Probe(*dlg).Log()->GetItemCount(), 100001);
+    EXPECT_TRUE(Shows(*Probe(*dlg).Log(), 100000));
 }

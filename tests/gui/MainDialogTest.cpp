@@ -1,5 +1,6 @@
 #include "DialogFixture.h"
 #include "DialogUnits.h"
+#include "VexbusDlgProbe.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <vector>
 
@@ -17,29 +19,29 @@ const QColor kRed(255, 0, 0);
 
 QColor StatusColour(const CVexbusDlg& dlg)
 {
-    return dlg.m_pStatus->palette().color(QPalette::WindowText);
+    return Probe(dlg).Status()->palette().color(QPalette::WindowText);
 }
 
 } // namespace
 
 TEST_F(DialogFixture, StartsInItsInitialState)
 {
-    EXPECT_TRUE(dlg->m_p8Bits->isChecked());
-    EXPECT_FALSE(dlg->m_p16Bits->isChecked());
+    EXPECT_TRUE(Probe(*dlg).Bits8()->isChecked());
+    EXPECT_FALSE(Probe(*dlg).Bits16()->isChecked());
     EXPECT_EQ(Text(CVexbusDlg::IDC_SLAVE_ADDR), "");
     EXPECT_EQ(Text(CVexbusDlg::IDC_SUB_ADDR), "0");
     EXPECT_EQ(Text(CVexbusDlg::IDC_START_ADDR), "0");
     EXPECT_EQ(Text(CVexbusDlg::IDC_END_ADDR), "0");
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "");
-    EXPECT_EQ(dlg->m_data, 0);
+    EXPECT_EQ(Probe(*dlg).Data(), 0);
     EXPECT_EQ(Boxes(), 0u);
-    ASSERT_EQ(dlg->m_pLogList->GetItemCount(), 1);
-    EXPECT_EQ(dlg->m_pLogList->GetItemText(0), "");
-    EXPECT_EQ(dlg->m_pLogList->model()->headerData(0, Qt::Horizontal).toString(),
+    ASSERT_EQ(Probe(*dlg).Log()->GetItemCount(), 1);
+    EXPECT_EQ(Probe(*dlg).Log()->GetItemText(0), "");
+    EXPECT_EQ(Probe(*dlg).Log()->model()->headerData(0, Qt::Horizontal).toString(),
               QString(29, QLatin1Char(' ')));
-    EXPECT_EQ(dlg->m_pLoadPath->text(), QStringLiteral("Load file as:"));
-    EXPECT_EQ(dlg->m_pSavePath->text(), QStringLiteral("Save as file:"));
-    EXPECT_EQ(QApplication::focusWidget(), dlg->m_pSlaveEdit);
+    EXPECT_EQ(Probe(*dlg).LoadPath()->text(), QStringLiteral("Load file as:"));
+    EXPECT_EQ(Probe(*dlg).SavePath()->text(), QStringLiteral("Save as file:"));
+    EXPECT_EQ(QApplication::focusWidget(), Probe(*dlg).SlaveEdit());
     EXPECT_EQ(dlg->GetDefID(), 0);
     EXPECT_TRUE(ui.boxes.empty());
 
@@ -97,17 +99,17 @@ TEST_F(DialogFixture, TabsThroughTheTemplateOrder)
 
 TEST_F(DialogFixture, ShowsAConnectedAdapterInBlueAndALostOneInRedOnTheNextTick)
 {
-    EXPECT_EQ(dlg->m_pStatus->text(), QStringLiteral("CH341已连接!"));
-    EXPECT_EQ(dlg->m_statusColor, kBlue);
+    EXPECT_EQ(Probe(*dlg).Status()->text(), QStringLiteral("CH341已连接!"));
+    EXPECT_EQ(Probe(*dlg).StatusColor(), kBlue);
     EXPECT_EQ(StatusColour(*dlg), kBlue);
 
     emulator.Unplug();
-    EXPECT_EQ(dlg->m_pStatus->text(), QStringLiteral("CH341已连接!"));
-    QTRY_COMPARE_WITH_TIMEOUT(dlg->m_pStatus->text(), QStringLiteral("CH341未连接!"), 1500);
+    EXPECT_EQ(Probe(*dlg).Status()->text(), QStringLiteral("CH341已连接!"));
+    QTRY_COMPARE_WITH_TIMEOUT(Probe(*dlg).Status()->text(), QStringLiteral("CH341未连接!"), 1500);
     EXPECT_EQ(StatusColour(*dlg), kRed);
 
     emulator.Plug();
-    QTRY_COMPARE_WITH_TIMEOUT(dlg->m_pStatus->text(), QStringLiteral("CH341已连接!"), 1500);
+    QTRY_COMPARE_WITH_TIMEOUT(Probe(*dlg).Status()->text(), QStringLiteral("CH341已连接!"), 1500);
     EXPECT_EQ(StatusColour(*dlg), kBlue);
 }
 
@@ -115,16 +117,16 @@ TEST_F(DialogFixture, TheRadioButtonsSwitchTheWidthAndCheckTheConnection)
 {
     emulator.Unplug();
     Click(CVexbusDlg::IDC_16BITS);
-    EXPECT_TRUE(dlg->m_p16Bits->isChecked());
-    EXPECT_FALSE(dlg->m_p8Bits->isChecked());
-    EXPECT_EQ(dlg->m_pStatus->text(), QStringLiteral("CH341未连接!"));
+    EXPECT_TRUE(Probe(*dlg).Bits16()->isChecked());
+    EXPECT_FALSE(Probe(*dlg).Bits8()->isChecked());
+    EXPECT_EQ(Probe(*dlg).Status()->text(), QStringLiteral("CH341未连接!"));
     EXPECT_EQ(StatusColour(*dlg), kRed);
 
     emulator.Plug();
     Click(CVexbusDlg::IDC_8BITS);
-    EXPECT_TRUE(dlg->m_p8Bits->isChecked());
-    EXPECT_FALSE(dlg->m_p16Bits->isChecked());
-    EXPECT_EQ(dlg->m_pStatus->text(), QStringLiteral("CH341已连接!"));
+    EXPECT_TRUE(Probe(*dlg).Bits8()->isChecked());
+    EXPECT_FALSE(Probe(*dlg).Bits16()->isChecked());
+    EXPECT_EQ(Probe(*dlg).Status()->text(), QStringLiteral("CH341已连接!"));
     EXPECT_EQ(StatusColour(*dlg), kBlue);
 }
 
@@ -135,8 +137,8 @@ protected:
 
 TEST_F(UnpluggedDialog, StartsRedWithoutAnAdapter)
 {
-    EXPECT_EQ(dlg->m_pStatus->text(), QStringLiteral("CH341未连接!"));
-    EXPECT_EQ(dlg->m_statusColor, kRed);
+    EXPECT_EQ(Probe(*dlg).Status()->text(), QStringLiteral("CH341未连接!"));
+    EXPECT_EQ(Probe(*dlg).StatusColor(), kRed);
     EXPECT_EQ(StatusColour(*dlg), kRed);
 }
 

@@ -1,4 +1,5 @@
 #include "DialogFixture.h"
+#include "VexbusDlgProbe.h"
 
 #include <QPushButton>
 
@@ -17,7 +18,7 @@ TEST_F(DialogFixture, ReadShowsTheByteReadInTheEditAndTheBoxes)
     Click(CVexbusDlg::IDC_READ);
     EXPECT_EQ(LastLog(), "i2cr 1a 10 -> 5a");
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "5A");
-    EXPECT_EQ(dlg->m_data, 0x5A);
+    EXPECT_EQ(Probe(*dlg).Data(), 0x5A);
     EXPECT_EQ(Boxes(), 0x5Au);
 }
 
@@ -41,7 +42,7 @@ TEST_F(DialogFixture, AFailedReadStillRewritesTheDataEditAndTheBoxes)
     Click(CVexbusDlg::IDC_READ);
     EXPECT_EQ(LastLog(), "i2cr 50 00 -> failed");
     EXPECT_EQ(Text(CVexbusDlg::IDC_DATA), "00");
-    EXPECT_EQ(dlg->m_data, 0);
+    EXPECT_EQ(Probe(*dlg).Data(), 0);
     EXPECT_EQ(Boxes(), 0u);
 }
 

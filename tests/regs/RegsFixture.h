@@ -2,12 +2,10 @@
 
 #include "Ch341Emulator.h"
 #include "I2CLink.h"
-#include "LogList.h"
+#include "RegsHost.h"
 #include "ScriptedResponder.h"
 #include "UiServices.h"
 #include "UnknownRegister.h"
-#include "Vexbus.h"
-#include "VexbusDlg.h"
 #include "usbio.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
@@ -30,8 +29,18 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// The main dialog shown over the emulated adapter, the register set of an unrecognised device
-// current, every box answered by a script. The bus and the log are read from where the test
+// Stands in for the application: keeps the log lines and the current register set.
+class TestRegsHost : public RegsHost {
+public:
+    void AddLog(std::string line) override { lines.push_back(std::move(line)); }
+    TQRegister* CurrentRegister() const override { return current; }
+
+    std::vector<std::string> lines;
+    TQRegister* current = nullptr;
+};
+
+// The register sets over the emulated adapter, with the register set of an unrecognised device
+// current and every box answered by a script. The bus and the log are read from where the test
 // began.
 class RegsFixture : public ::testing::Test {
 protected:
@@ -39,19 +48,18 @@ protected:
     {
         USBIO_CloseDevice(0);
         emulator.Reset();
+        // The adapter opened as the main window opens it at start-up.
+        g_pLink->SetUsbStreamMode(0);
+        ASSERT_EQ(g_pLink->Connect(), LinkConnected);
         SetUiResponder(&ui);
-        dlg = std::make_unique<CVexbusDlg>();
-        dlg->show();
-        theApp.m_pMainWnd = dlg.get();
-        theApp.m_pRegister = &g_unknownRegister;
+        host.current = &g_unknownRegister;
+        SetRegsHost(&host);
         Fresh();
     }
 
     void TearDown() override
     {
-        theApp.m_pMainWnd = nullptr;
-        theApp.m_pRegister = nullptr;
-        dlg.reset();
+        SetRegsHost(nullptr);
         SetUiResponder(nullptr);
         USBIO_CloseDevice(0);
         g_pLink->SetDeviceAddress(0x1A);
@@ -66,16 +74,10 @@ protected:
     {
         emulator.Slave() = BankedSlave();
         emulator.ClearLog();
-        logStart = dlg->m_pLogList->GetItemCount();
+        host.lines.clear();
     }
 
-    std::vector<std::string> LogLines() const
-    {
-        std::vector<std::string> lines;
-        for (int i = logStart; i < dlg->m_pLogList->GetItemCount(); ++i)
-            lines.push_back(dlg->m_pLogList->GetItemText(i));
-        return lines;
-    }
+    const std::vector<std::string>& LogLines() const { return host.lines; }
 
     // The bytes of each transaction on the bus, a read's address byte with its read bit included.
     std::vector<Bytes> Bus() const
@@ -105,8 +107,7 @@ protected:
 
     Ch341Emulator& emulator = Ch341Emulator::Instance();
     ScriptedResponder ui;
-    std::unique_ptr<CVexbusDlg> dlg;
-    int logStart = 0;
+    TestRegsHost host;
 };
 
 // Transactions at the device address 0x1A.

@@ -116,6 +116,18 @@ const std::vector<LoadCase> kLoads = {
      {},
      {Write8(0xFF, 0), Write8(0x00, 0xFF), Write8(0x01, 0), Write8(0x02, 0), Write8(0x03, 0), Write8(0xEF, 0xFF)},
      {Bank(0), Plain(0x00, 0xFF), Plain(0x01, 0), Plain(0x02, 0), Plain(0x03, 0), Plain(0xEF, 0xFF)}},
+    {"a field wider than 32 bits leaves its bits from 32 on alone",
+     "a ffffffff 23 0 000\nb ffffffff 24 0 104\n",
+     {{0, 0x04, 0xF8}, {0, 0x10, 0x05}, {0, 0x14, 0xA0}},
+     {Write8(0xFF, 0), Write8(0x00, 0xFF), Write8(0x01, 0xFF), Write8(0x02, 0xFF), Write8(0x03, 0xFF), Read8(0x10),
+      Write8(0x10, 0xF5), Write8(0x11, 0xFF), Write8(0x12, 0xFF), Write8(0x13, 0xFF), Read8(0x14), Write8(0x14, 0xAF)},
+     {Bank(0), Plain(0x00, 0xFF), Plain(0x01, 0xFF), Plain(0x02, 0xFF), Plain(0x03, 0xFF), Masked(0x10, 0xF5, 0x0F),
+      Plain(0x11, 0xFF), Plain(0x12, 0xFF), Plain(0x13, 0xFF), Masked(0x14, 0xAF, 0xF0)}},
+    {"an address token is scanned from its first character only",
+     "a 5a 8 0 x200\nb 5a 8 0 -200\nc 5a 8 0 2x00\nd 7c 8 0 210\n",
+     {},
+     {Write8(0xFF, 0), Write8(0x21, 0x7C)},
+     {Bank(0), Plain(0x21, 0x7C)}},
     // The second line's token stops where the first line's went on: nothing of it may be read.
     {"an incomplete or malformed address token skips the line",
      "a 1 8 0 107:107-110:110\nb ff 8 0 107:\nc 1 8 0 20\nd 1 8 0 1g7\ne 1 8 0 108\n",
@@ -181,7 +193,7 @@ TEST_F(TxtprocTest, FailedWriteIsLoggedAsFailed)
 
 TEST_F(TxtprocTest, WithoutACurrentRegisterSetNothingIsWrittenAndTheLogSaysSo)
 {
-    theApp.m_pRegister = nullptr;
+    host.current = nullptr;
     Load("a 1 8 0 000\nb 2 8 3 000\n");
     EXPECT_EQ(Bus(), std::vector<Bytes>{});
     EXPECT_EQ(LogLines(), (std::vector<std::string>{"bank = 0 not written: no chip detected",
@@ -189,7 +201,7 @@ TEST_F(TxtprocTest, WithoutACurrentRegisterSetNothingIsWrittenAndTheLogSaysSo)
 
     // Nothing of the skipped write-out stays behind for the next one.
     Fresh();
-    theApp.m_pRegister = &g_unknownRegister;
+    host.current = &g_unknownRegister;
     g_txtproc.WriteOut(0x1A);
     EXPECT_EQ(Bus(), std::vector<Bytes>{});
 }
@@ -198,33 +210,36 @@ TEST(TxtprocBuffer, FieldsGoIntoTheCallersImageAndBackOut)
 {
     RegisterImage image{};
     RegisterImage mask{};
-    Txtproc::SetBufferField(0x3FF, 10, 0x10 * 8 + 6, -1, -1, -1, image, mask);
+    constexpr RegField run("run", 10, 0, 0x10 * 8 + 6, "");
+    Txtproc::SetBufferField(0x3FF, run, image, mask);
     EXPECT_EQ(image[0x10], 0xC0);
     EXPECT_EQ(mask[0x10], 0xC0);
     EXPECT_EQ(image[0x11], 0xFF);
     EXPECT_EQ(mask[0x11], 0xFF);
-    EXPECT_EQ(Txtproc::GetBufferField(10, 0x10 * 8 + 6, -1, -1, -1, image), 0x3FF);
+    EXPECT_EQ(Txtproc::GetBufferField(run, image), 0x3FF);
 
     const int bit7of10 = 0x10 * 8 + 7;
     const int bit0of11 = 0x11 * 8;
-    Txtproc::SetBufferField(2, 0, bit7of10, bit7of10, bit0of11, bit0of11, image, mask);
+    const RegField split("split", 0, 0, bit7of10, bit7of10, bit0of11, bit0of11, "");
+    Txtproc::SetBufferField(2, split, image, mask);
     EXPECT_EQ(Txtproc::GetBufferBit(bit7of10, image), 0);
     EXPECT_EQ(Txtproc::GetBufferBit(bit0of11, image), 1);
-    EXPECT_EQ(Txtproc::GetBufferField(0, bit7of10, bit7of10, bit0of11, bit0of11, image), 2);
+    EXPECT_EQ(Txtproc::GetBufferField(split, image), 2);
 }
 
 TEST(TxtprocBuffer, BitsOutsideTheImageAreIgnored)
 {
     RegisterImage image{};
     RegisterImage mask{};
-    Txtproc::SetBufferField(-1, 16, 0x7F8, -1, -1, -1, image, mask);
+    constexpr RegField across("across", 16, 0, 0x7F8, "");
+    Txtproc::SetBufferField(-1, across, image, mask);
     Txtproc::SetBufferBit(-1, true, image, mask);
-    Txtproc::SetBufferField(-1, 32, INT32_MAX - 3, -1, -1, -1, image, mask);
+    Txtproc::SetBufferField(-1, RegField("top", 32, 0, INT32_MAX - 3, ""), image, mask);
     EXPECT_EQ(image[0xFF], 0xFF);
     EXPECT_EQ(image[0x00], 0x00);
     EXPECT_EQ(mask[0x00], 0x00);
     EXPECT_EQ(Txtproc::GetBufferBit(0x800, image), 0);
-    EXPECT_EQ(Txtproc::GetBufferField(16, 0x7F8, -1, -1, -1, image), 0xFF);
+    EXPECT_EQ(Txtproc::GetBufferField(across, image), 0xFF);
 }
 
 TEST_F(TxtprocTest, WriteBufferWritesTouchedRegistersAndClearsTheMask)

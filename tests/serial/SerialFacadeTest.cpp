@@ -82,7 +82,7 @@ TEST_F(SerialFacadeTest, SixteenBitSlaveTransfersFailWithoutATransfer)
 TEST_F(SerialFacadeTest, TransfersFailWhileTheAdapterIsNotConnected)
 {
     CommSetPortPath("COM1", "/nonexistent/tty");
-    EXPECT_EQ(g_pLink->Connect(), TQLinkSerial::kPortFailed);
+    EXPECT_EQ(g_pLink->Connect(), LinkPortFailed);
     u8 out = 0x5A;
     EXPECT_NE(g_pLink->Read8(0x1A, 0x00, &out), 0);
     EXPECT_NE(g_pLink->ReadReg8(0x00, &out), 0);

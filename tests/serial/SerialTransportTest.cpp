@@ -37,7 +37,7 @@ protected:
 
     void Connect()
     {
-        ASSERT_EQ(link.Connect("COM1", 9600), TQLinkSerial::kConnected);
+        ASSERT_EQ(link.Connect("COM1", 9600), LinkConnected);
         adapter.TakeFrames();
         adapter.TakeReceived();
     }
@@ -146,27 +146,27 @@ TEST_F(SerialTransportTest, BadRepliesFailWithTheirMessage)
 {
     Connect();
     const ErrorCase cases[] = {
-        {"silence", {}, TQLinkSerial::kTimeOut, "inPk: time out"},
-        {"cut short", {{0x10, 0x06, 0x02, 0x00}}, TQLinkSerial::kTimeOut, "inPk: time out"},
+        {"silence", {}, LinkTimeOut, "inPk: time out"},
+        {"cut short", {{0x10, 0x06, 0x02, 0x00}}, LinkTimeOut, "inPk: time out"},
         {"wrong sync",
          {{0x55, 0x06, 0x02, 0x00, 0xAB, 0x08}},
-         TQLinkSerial::kNoSync,
+         LinkNoSync,
          "inPk: no Sync byte detect"},
         {"bad checksum",
          {{0x10, 0x06, 0x02, 0x00, 0xAB, 0xC4}},
-         TQLinkSerial::kBadChecksum,
+         LinkBadChecksum,
          "inPk: invalid CRC"},
-        {"over-long", {{0x10, 0x06, 0x41}}, TQLinkSerial::kBadLength, "inPk: invalid PCL len"},
-        {"NAck", {SimSerialAdapter::Frame(0x21, {0x00, 0xAB})}, TQLinkSerial::kNAck, "NAck"},
+        {"over-long", {{0x10, 0x06, 0x41}}, LinkBadLength, "inPk: invalid PCL len"},
+        {"NAck", {SimSerialAdapter::Frame(0x21, {0x00, 0xAB})}, LinkNAck, "NAck"},
         {"adapter error",
          {SimSerialAdapter::Frame(0x06, {0xC8, 0xAB})},
-         TQLinkSerial::kAdapterError,
+         LinkAdapterError,
          "Ack with error code 200"},
         {"unknown code",
          {SimSerialAdapter::Frame(0x07, {0x00, 0xAB})},
-         TQLinkSerial::kUnknownReply,
+         LinkUnknownReply,
          "Unknow error"},
-        {"no data byte", {SimSerialAdapter::Frame(0x06, {0x00})}, TQLinkSerial::kShortReply, "Unknow error"},
+        {"no data byte", {SimSerialAdapter::Frame(0x06, {0x00})}, LinkShortReply, "Unknow error"},
     };
     for (const ErrorCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -191,9 +191,9 @@ TEST_F(SerialTransportTest, WritesFailOnNAckAndAdapterErrors)
 {
     Connect();
     adapter.Script({SimSerialAdapter::Frame(0x21, {})});
-    EXPECT_EQ(link.Write8(0x1A, 0x10, 0xFF), TQLinkSerial::kNAck);
+    EXPECT_EQ(link.Write8(0x1A, 0x10, 0xFF), LinkNAck);
     adapter.Script({SimSerialAdapter::Frame(0x06, {0x03})});
-    EXPECT_EQ(link.WriteReg8(0x05, 0xAA), TQLinkSerial::kAdapterError);
+    EXPECT_EQ(link.WriteReg8(0x05, 0xAA), LinkAdapterError);
     adapter.Script({SimSerialAdapter::Frame(0x06, {})});
     EXPECT_EQ(link.WriteReg16(0x1234, 0x56), 0);
     EXPECT_EQ(boxes.texts, (std::vector<std::string>{"NAck", "Ack with error code 3"}));
@@ -232,7 +232,7 @@ TEST_F(SerialTransportTest, TheTimeOutRunsForEachByte)
 
     adapter.Script({SimSerialAdapter::Ack({0xAB}), 2000ms});
     start = Clock::now();
-    EXPECT_EQ(link.ReadReg8(0x05, &out), TQLinkSerial::kTimeOut);
+    EXPECT_EQ(link.ReadReg8(0x05, &out), LinkTimeOut);
     const auto waited = Clock::now() - start;
     EXPECT_GE(waited, std::chrono::milliseconds(kTimeoutMs));
     EXPECT_LT(waited, 1500ms);
@@ -247,18 +247,18 @@ struct ConnectCase {
 TEST_F(SerialTransportTest, ConnectCountsAnyWellFormedReplyWithoutBoxes)
 {
     const ConnectCase cases[] = {
-        {"ACK", {SimSerialAdapter::Ack({})}, TQLinkSerial::kConnected},
-        {"NAck", {SimSerialAdapter::Frame(0x21, {})}, TQLinkSerial::kConnected},
-        {"adapter error", {SimSerialAdapter::Frame(0x06, {0x02})}, TQLinkSerial::kConnected},
-        {"silence", {}, TQLinkSerial::kTimeOut},
-        {"wrong sync", {{0x55}}, TQLinkSerial::kNoSync},
-        {"bad checksum", {{0x10, 0x06, 0x00, 0x00}}, TQLinkSerial::kBadChecksum},
+        {"ACK", {SimSerialAdapter::Ack({})}, LinkConnected},
+        {"NAck", {SimSerialAdapter::Frame(0x21, {})}, LinkConnected},
+        {"adapter error", {SimSerialAdapter::Frame(0x06, {0x02})}, LinkConnected},
+        {"silence", {}, LinkTimeOut},
+        {"wrong sync", {{0x55}}, LinkNoSync},
+        {"bad checksum", {{0x10, 0x06, 0x00, 0x00}}, LinkBadChecksum},
     };
     for (const ConnectCase& c : cases) {
         SCOPED_TRACE(c.name);
         adapter.Script(c.reply);
         EXPECT_EQ(link.Connect("COM1", 9600), c.result);
-        EXPECT_EQ(link.IsConnected(), c.result == TQLinkSerial::kConnected ? 1 : 0);
+        EXPECT_EQ(link.IsConnected(), c.result == LinkConnected ? 1 : 0);
         EXPECT_EQ(adapter.TakeFrames(), std::vector<Bytes>{kPingFrame});
     }
     EXPECT_TRUE(boxes.texts.empty());
@@ -266,24 +266,24 @@ TEST_F(SerialTransportTest, ConnectCountsAnyWellFormedReplyWithoutBoxes)
     // The boxes are back on after a silent connection check.
     adapter.Script({});
     u8 out = 0;
-    EXPECT_EQ(link.Ping(&out), TQLinkSerial::kTimeOut);
+    EXPECT_EQ(link.Ping(&out), LinkTimeOut);
     EXPECT_EQ(boxes.texts, std::vector<std::string>{"inPk: time out"});
 }
 
 TEST_F(SerialTransportTest, ConnectWithoutAPortGivesNine)
 {
     CommSetPortPath("COM1", "/nonexistent/tty");
-    EXPECT_EQ(link.Connect("COM1", 9600), TQLinkSerial::kPortFailed);
+    EXPECT_EQ(link.Connect("COM1", 9600), LinkPortFailed);
     EXPECT_EQ(link.IsConnected(), 0);
     EXPECT_FALSE(link.GetPort()->IsOpen());
-    EXPECT_EQ(link.Connect("", 9600), TQLinkSerial::kPortFailed);
+    EXPECT_EQ(link.Connect("", 9600), LinkPortFailed);
     EXPECT_TRUE(boxes.texts.empty());
 }
 
 TEST_F(SerialTransportTest, NothingButThePingGoesOutWhileNotConnected)
 {
     adapter.Script({});
-    ASSERT_EQ(link.Connect("COM1", 9600), TQLinkSerial::kTimeOut);
+    ASSERT_EQ(link.Connect("COM1", 9600), LinkTimeOut);
     ASSERT_TRUE(link.GetPort()->IsOpen());
     adapter.TakeFrames();
 
@@ -306,7 +306,7 @@ TEST_F(SerialTransportTest, NothingButThePingGoesOutWhileNotConnected)
     };
     for (std::size_t i = 0; i < std::size(transfers); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(transfers[i](), TQLinkSerial::kUnavailable);
+        EXPECT_EQ(transfers[i](), LinkUnavailable);
     }
     EXPECT_EQ(out, 0x5A);
     EXPECT_EQ(Bytes(block, block + 4), Bytes(4, 0x5A));
@@ -317,15 +317,15 @@ TEST_F(SerialTransportTest, NothingButThePingGoesOutWhileNotConnected)
     Connect();
     link.Close();
     EXPECT_EQ(link.IsConnected(), 0);
-    EXPECT_EQ(link.ReadReg8(0x05, &out), TQLinkSerial::kUnavailable);
+    EXPECT_EQ(link.ReadReg8(0x05, &out), LinkUnavailable);
 }
 
 TEST_F(SerialTransportTest, SlaveTransfersAtASixteenBitSubAddressAreRefused)
 {
     Connect();
     u8 out = 0x5A;
-    EXPECT_EQ(link.Read16(0x1A, 0x1234, &out), TQLinkSerial::kUnavailable);
-    EXPECT_EQ(link.Write16(0x1A, 0x1234, 0x56), TQLinkSerial::kUnavailable);
+    EXPECT_EQ(link.Read16(0x1A, 0x1234, &out), LinkUnavailable);
+    EXPECT_EQ(link.Write16(0x1A, 0x1234, 0x56), LinkUnavailable);
     EXPECT_EQ(out, 0x5A);
     EXPECT_EQ(FramesUpToPing(), std::vector<Bytes>{kPingFrame});
     EXPECT_TRUE(boxes.texts.empty());
@@ -340,7 +340,7 @@ TEST_F(SerialTransportTest, ThePayloadLimitIsHeldToTheReceiveBuffer)
     EXPECT_EQ(limit, 4);
     u8 block[64] = {};
     adapter.Script({SimSerialAdapter::Ack({1, 2, 3, 4})});
-    EXPECT_EQ(link.ReadRegBlock8(0x00, 4, block), TQLinkSerial::kBadLength);
+    EXPECT_EQ(link.ReadRegBlock8(0x00, 4, block), LinkBadLength);
     Settle();
     adapter.Script({SimSerialAdapter::Ack({1, 2, 3})});
     EXPECT_EQ(link.ReadRegBlock8(0x00, 3, block), 0);
@@ -349,7 +349,7 @@ TEST_F(SerialTransportTest, ThePayloadLimitIsHeldToTheReceiveBuffer)
     ASSERT_EQ(link.GetMaxPayload(&limit), 0);
     EXPECT_EQ(limit, 200);
     adapter.Script({SimSerialAdapter::Frame(0x06, Bytes(65, 0x00))});
-    EXPECT_EQ(link.ReadRegBlock8(0x00, 63, block), TQLinkSerial::kBadLength);
+    EXPECT_EQ(link.ReadRegBlock8(0x00, 63, block), LinkBadLength);
     Settle();
     adapter.Script({SimSerialAdapter::Ack(Bytes(63, 0x42))});
     EXPECT_EQ(link.ReadRegBlock8(0x00, 63, block), 0);
@@ -363,9 +363,9 @@ TEST_F(SerialTransportTest, BlockReadsDeliverOnlyWhatTheReplyCarried)
     u8 block[256];
     std::fill(std::begin(block), std::end(block), 0x5A);
     adapter.Script({SimSerialAdapter::Ack({1, 2})});
-    EXPECT_EQ(link.ReadRegBlock8(0x00, 4, block), TQLinkSerial::kShortReply);
+    EXPECT_EQ(link.ReadRegBlock8(0x00, 4, block), LinkShortReply);
     adapter.Script({SimSerialAdapter::Ack(Bytes(63, 0x42))});
-    EXPECT_EQ(link.ReadRegBlock16(0x0000, 255, block), TQLinkSerial::kShortReply);
+    EXPECT_EQ(link.ReadRegBlock16(0x0000, 255, block), LinkShortReply);
     EXPECT_EQ(Bytes(std::begin(block), std::end(block)), Bytes(256, 0x5A));
     EXPECT_EQ(link.ReadRegBlock8(0x00, 0, block), 0);
     EXPECT_EQ(block[0], 0x5A);

@@ -1,4 +1,4 @@
-#include "HexScan.h"
+#include "TextScan.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,14 @@
 
 namespace {
 
-int DigitValue(char c)
+bool IsWordBlank(char c)
+{
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+} // namespace
+
+int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -17,8 +24,6 @@ int DigitValue(char c)
     return -1;
 }
 
-} // namespace
-
 bool ScanHexNumber(const char*& p, std::uint32_t& value)
 {
     const char* s = p;
@@ -28,13 +33,13 @@ bool ScanHexNumber(const char*& p, std::uint32_t& value)
     if (*s == '+' || *s == '-')
         negative = *s++ == '-';
     // "0x" with no digit after it is the number 0 followed by an "x".
-    if (s[0] == '0' && (s[1] == 'x' || s[1] == 'X') && DigitValue(s[2]) >= 0)
+    if (s[0] == '0' && (s[1] == 'x' || s[1] == 'X') && HexDigitValue(s[2]) >= 0)
         s += 2;
-    if (DigitValue(*s) < 0)
+    if (HexDigitValue(*s) < 0)
         return false;
     constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();
     std::uint64_t v = 0;
-    for (int d; (d = DigitValue(*s)) >= 0; ++s)
+    for (int d; (d = HexDigitValue(*s)) >= 0; ++s)
         v = std::min(v * 16 + static_cast<std::uint64_t>(d), kMax + 1);
     if (v > kMax)
         value = static_cast<std::uint32_t>(kMax);
@@ -50,4 +55,14 @@ std::uint32_t ScanHex(const std::string& text)
     std::uint32_t value = 0;
     ScanHexNumber(p, value);
     return value;
+}
+
+std::string NextWord(const char*& p)
+{
+    while (IsWordBlank(*p))
+        ++p;
+    const char* start = p;
+    while (*p && !IsWordBlank(*p))
+        ++p;
+    return std::string(start, p);
 }
