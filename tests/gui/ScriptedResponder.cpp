@@ -23,3 +23,11 @@ std::optional<std::string> ScriptedResponder::FileDialog(const FileDialogRequest
     fileNames.pop_front();
     return name;
 }
+
+void ScriptedResponder::Sleep(unsigned milliseconds)
+{
+    if (onSleep)
+        onSleep(milliseconds);
+    else
+        UiResponder::Sleep(milliseconds);
+}
