@@ -17,6 +17,8 @@ int ScriptedResponder::MessageBox(const std::string& text, const std::string& ca
 std::optional<std::string> ScriptedResponder::FileDialog(const FileDialogRequest& request)
 {
     fileRequests.push_back(request);
+    if (onFileDialog)
+        onFileDialog(request);
     if (fileNames.empty())
         return std::nullopt;
     std::optional<std::string> name = fileNames.front();

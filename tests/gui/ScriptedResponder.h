@@ -31,4 +31,6 @@ public:
     // Runs while a box is up, to look at the program as the user would see it then.
     std::function<void(const Box&)> onBox;
     std::function<void(unsigned)> onSleep;
+    // Runs while a file dialog is up, before its queued answer is given.
+    std::function<void(const FileDialogRequest&)> onFileDialog;
 };
