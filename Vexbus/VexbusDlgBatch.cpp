@@ -12,6 +12,7 @@
 #include <cstring>
 #include <string>
 #include <strings.h>
+#include <unordered_map>
 
 namespace {
 
@@ -38,6 +39,44 @@ char* LabelCommand(char* line, const char* labelEnd)
     const std::size_t at = static_cast<std::size_t>(labelEnd - line) + 1;
     return at < std::strlen(line) ? line + at : nullptr;
 }
+
+// The labels of the line pieces read so far, so that a jump need not read the file again from
+// its top: that made a file of label and goto pairs cost the square of its length. A jump goes
+// to the first piece in file order whose first word is the label, case ignored, as a search
+// from the top finds it; a label not passed yet is searched for from the first piece not
+// indexed on.
+class LabelIndex {
+public:
+    // Indexes the piece that starts at `start` and ends where the file now is, unless it was
+    // indexed already.
+    void Passed(const std::string& first, long start, std::FILE* file)
+    {
+        if (start < m_end)
+            return;
+        if (!first.empty() && first.back() == ':')
+            m_first.try_emplace(Folded(first), start);
+        m_end = std::ftell(file);
+    }
+
+    // Where to read on for the label: the piece that carries it, or the first piece not indexed.
+    long Seek(const std::string& label) const
+    {
+        const auto it = m_first.find(Folded(label));
+        return it == m_first.end() ? m_end : it->second;
+    }
+
+private:
+    // Case folded as the comparison of labels folds it.
+    static std::string Folded(std::string word)
+    {
+        for (char& c : word)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return word;
+    }
+
+    std::unordered_map<std::string, long> m_first;
+    long m_end = 0;
+};
 
 } // namespace
 
@@ -103,9 +142,14 @@ void CVexbusDlg::RunBatch(std::FILE* file)
     std::string target;
     bool seeking = false;
     long long lineNumber = 0;
-    while (ReadPiece(line, file)) {
+    LabelIndex labels;
+    for (;;) {
+        const long start = std::ftell(file);
+        if (!ReadPiece(line, file))
+            break;
         const char* p = line;
         const std::string first = NextWord(p);
+        labels.Passed(first, start, file);
         if (seeking) {
             if (strcasecmp(first.c_str(), target.c_str()) == 0) {
                 seeking = false;
@@ -129,7 +173,7 @@ void CVexbusDlg::RunBatch(std::FILE* file)
             if (label.empty())
                 continue; // no target: no jump
             target = label + ":";
-            std::rewind(file);
+            std::fseek(file, labels.Seek(target), SEEK_SET);
             seeking = true;
         } else if (first.back() == ':') {
             if (char* command = LabelCommand(line, p))
