@@ -47,15 +47,14 @@ char* LabelCommand(char* line, const char* labelEnd)
 // indexed on.
 class LabelIndex {
 public:
-    // Indexes the piece that starts at `start` and ends where the file now is, unless it was
-    // indexed already.
-    void Passed(const std::string& first, long start, std::FILE* file)
+    // Indexes the piece from start to end, unless it was indexed already.
+    void Passed(const std::string& first, long start, long end)
     {
         if (start < m_end)
             return;
         if (!first.empty() && first.back() == ':')
             m_first.try_emplace(Folded(first), start);
-        m_end = std::ftell(file);
+        m_end = end;
     }
 
     // Where to read on for the label: the piece that carries it, or the first piece not indexed.
@@ -143,13 +142,13 @@ void CVexbusDlg::RunBatch(std::FILE* file)
     bool seeking = false;
     long long lineNumber = 0;
     LabelIndex labels;
-    for (;;) {
-        const long start = std::ftell(file);
-        if (!ReadPiece(line, file))
-            break;
+    long start = 0; // of the next piece
+    while (ReadPiece(line, file)) {
+        const long end = std::ftell(file);
         const char* p = line;
         const std::string first = NextWord(p);
-        labels.Passed(first, start, file);
+        labels.Passed(first, start, end);
+        start = end;
         if (seeking) {
             if (strcasecmp(first.c_str(), target.c_str()) == 0) {
                 seeking = false;
@@ -173,7 +172,8 @@ void CVexbusDlg::RunBatch(std::FILE* file)
             if (label.empty())
                 continue; // no target: no jump
             target = label + ":";
-            std::fseek(file, labels.Seek(target), SEEK_SET);
+            start = labels.Seek(target);
+            std::fseek(file, start, SEEK_SET);
             seeking = true;
         } else if (first.back() == ':') {
             if (char* command = LabelCommand(line, p))

@@ -403,7 +403,7 @@ void CProgressWnd::PumpMessages(bool escapeCancels)
     const int outerLevel = m_nPumpLevel;
     m_bEscapeCancels = escapeCancels;
     // Modal dialogs that a dispatched event opens run loops of their own, one level deeper.
-    m_nPumpLevel = static_cast<int>(QThread::currentThread()->loopLevel());
+    m_nPumpLevel = QThread::currentThread()->loopLevel();
     ++m_nPumpDepth;
     if (const long long now = CoarseNow(); now != m_lastPoll) {
         m_lastPoll = now;
@@ -422,7 +422,8 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Close && m_wnd && watched == m_wnd)
         return OnClose(event);
-    if (m_nPumpDepth == 0 || QThread::currentThread()->loopLevel() != m_nPumpLevel)
+    if (m_nPumpDepth == 0 || !event->isInputEvent()
+        || QThread::currentThread()->loopLevel() != m_nPumpLevel)
         return false;
     if (m_bCancel)
         return HoldAfterCancel(watched, event);
@@ -445,8 +446,6 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
 
 bool CProgressWnd::HoldAfterCancel(QObject* watched, QEvent* event)
 {
-    if (!event->isInputEvent())
-        return false;
     // The event that cancelled goes on to its receivers whole: from the window system first to
     // a window and from there to widgets, or from widget to parent, as one event. Anything
     // else is new input that was pending behind it.

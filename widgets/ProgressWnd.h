@@ -74,7 +74,7 @@ protected:
 private:
     // A close request on the window: the Cancel button's work.
     bool OnClose(QEvent* event);
-    // Whether the event, dispatched by the pump after its cancel, is input to hold back.
+    // Whether the input event, dispatched by the pump after its cancel, is to be held back.
     bool HoldAfterCancel(QObject* watched, QEvent* event);
     void ReleaseHeld();
     void SetDefaults();
