@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 #include <strings.h>
+#include <unordered_map>
 
 namespace {
 
@@ -24,6 +25,43 @@ char* LabelCommand(char* line, const char* labelEnd)
     const std::size_t at = static_cast<std::size_t>(labelEnd - line) + 1;
     return at < std::strlen(line) ? line + at : nullptr;
 }
+
+// The labels of the line pieces read so far, so that a jump need not read the file again from
+// its top: that made a file of label and goto pairs cost the square of its length. A jump goes
+// to the first piece in file order whose first word is the label, case ignored, as a search
+// from the top finds it; a label not passed yet is searched for from the first piece not
+// indexed on.
+class LabelIndex {
+public:
+    // Indexes the piece from start to end, unless it was indexed already.
+    void Passed(const std::string& first, long start, long end)
+    {
+        if (start < m_end)
+            return;
+        if (!first.empty() && first.back() == ':')
+            m_first.try_emplace(Folded(first), start);
+        m_end = end;
+    }
+
+    // Where to read on for the label: the piece that carries it, or the first piece not indexed.
+    long Seek(const std::string& label) const
+    {
+        const auto it = m_first.find(Folded(label));
+        return it == m_first.end() ? m_end : it->second;
+    }
+
+private:
+    // Case folded as the comparison of labels folds it.
+    static std::string Folded(std::string word)
+    {
+        for (char& c : word)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return word;
+    }
+
+    std::unordered_map<std::string, long> m_first;
+    long m_end = 0;
+};
 
 } // namespace
 
@@ -89,9 +127,14 @@ void CVexbusDlg::RunBatch(std::FILE* file)
     std::string target;
     bool seeking = false;
     long long lineNumber = 0;
+    LabelIndex labels;
+    long start = 0; // of the next piece
     while (ReadPiece(line, file)) {
+        const long end = std::ftell(file);
         const char* p = line;
         const std::string first = NextWord(p);
+        labels.Passed(first, start, end);
+        start = end;
         if (seeking) {
             if (strcasecmp(first.c_str(), target.c_str()) == 0) {
                 seeking = false;
@@ -115,7 +158,8 @@ void CVexbusDlg::RunBatch(std::FILE* file)
             if (label.empty())
                 continue; // no target: no jump
             target = label + ":";
-            std::rewind(file);
+            start = labels.Seek(target);
+            std::fseek(file, start, SEEK_SET);
             seeking = true;
         } else if (first.back() == ':') {
             if (char* command = LabelCommand(line, p))

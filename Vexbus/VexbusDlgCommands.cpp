@@ -20,8 +20,6 @@
 
 namespace {
 
-// "delay" blocks the user-interface thread; a longer wait (0xFFFFFFFF would be endless) is cut.
-constexpr std::uint32_t kMaxDelayMs = 600000;
 // Counted and block reads stop after this many registers (a whole 16-bit sub-address space): a
 // count like ffffffff would otherwise log until memory runs out.
 constexpr std::uint32_t kMaxReads = 0x10000;
@@ -116,7 +114,8 @@ int CVexbusDlg::ExecuteCommand(char* line)
         return 1;
     }
     if (Is(word, "delay")) {
-        UiSleep(std::min(args.num1, kMaxDelayMs));
+        // Every number is a finite wait, FFFFFFFF too (some 50 days), never an endless one.
+        UiSleep(args.num1);
         return 1;
     }
 

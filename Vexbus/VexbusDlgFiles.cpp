@@ -2,6 +2,7 @@
 #include "VexbusDlg.h"
 
 #include "CmdArgs.h"
+#include "Format.h"
 #include "I2CLink.h"
 #include "LogList.h"
 #include "TextScan.h"
@@ -19,6 +20,11 @@
 #include <strings.h>
 
 namespace {
+
+// A range reads at most this many registers, as the counted reads of the command language do:
+// an end of FFFFFFFF would otherwise log and write until memory or disk runs out, with the
+// window frozen all along.
+constexpr std::uint64_t kMaxRangeReads = 0x10000;
 
 std::uint32_t EditValue(const QLineEdit* edit)
 {
@@ -60,8 +66,15 @@ bool CVexbusDlg::ReadRange(std::FILE* file)
         AppMessageBox("Invalid range", MB_OK);
         return false;
     }
-    // Counted so that an end of FFFFFFFF ends too, after it has been read.
-    for (std::uint64_t sub = start; sub <= end; ++sub) {
+    std::uint64_t last = end;
+    if (last - start >= kMaxRangeReads) {
+        last = start + kMaxRangeReads - 1;
+        AddLog(Format(m_p8Bits->isChecked() ? "*** range cut to 0x10000 registers: %02x to %02x ***"
+                                            : "*** range cut to 0x10000 registers: %04x to %04x ***",
+                      start, static_cast<std::uint32_t>(last)));
+    }
+    // Counted wider than the sub-address, so that a last address of FFFFFFFF ends too.
+    for (std::uint64_t sub = start; sub <= last; ++sub) {
         CmdArgs args;
         args.count = 2;
         args.num1 = slave;
@@ -126,14 +139,17 @@ void CVexbusDlg::OnSaveLogs()
     if (!path)
         return;
 
-    const std::filesystem::path chosen(*path);
-    const std::string name = chosen.filename().string();
+    const std::string name = std::filesystem::path(*path).filename().string();
+    // What follows the name's last dot, so that a name of only ".txt" has the extension "txt"
+    // too (a path's own extension takes a leading dot for a hidden file's name).
+    const std::size_t dot = name.rfind('.');
+    const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot + 1);
     std::FILE* file = std::fopen(path->c_str(), "w+");
     if (!file) {
         ShowOpenFailed();
         return;
     }
-    if (strcasecmp(chosen.extension().string().c_str(), ".txt") != 0) {
+    if (strcasecmp(extension.c_str(), "txt") != 0) {
         std::fclose(file);
         return;
     }

@@ -4,8 +4,12 @@
 #include "I2CLink.h"
 #include "VexbusDlg.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <numeric>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -24,9 +28,26 @@ void WriteBatchFile(const std::string& path, int lines)
     }
 }
 
-// Times one run over the file, up to the log list shown with its last line.
+// A chain of label and goto pairs in a shuffled order, so that the jumps go forward and back:
+// the pair of label k jumps to label k + 1, the first line to label 0, the last label ends it.
+// Returns the number of jumps.
+int WriteGotoChain(const std::string& path, int pairs)
+{
+    std::vector<int> order(static_cast<std::size_t>(pairs));
+    std::iota(order.begin(), order.end(), 0);
+    std::shuffle(order.begin(), order.end(), std::mt19937(pairs));
+    std::ofstream out(path);
+    out << "goto p0\n";
+    for (int k : order)
+        out << "p" << k << ": rem\ngoto p" << k + 1 << "\n";
+    out << "p" << pairs << ":\n";
+    return pairs + 1;
+}
+
+// Times one run over the file, up to the log list shown with its last line; the time is given
+// per part when the run does that many like parts.
 template <typename Run>
-void TimeRuns(benchmark::State& state, CVexbusDlg& dlg, const std::string& path, Run run)
+void TimeRuns(benchmark::State& state, CVexbusDlg& dlg, const std::string& path, Run run, int parts = 1)
 {
     g_pLink->SetTransport(LinkSim);
     for (auto _ : state) {
@@ -39,7 +60,7 @@ void TimeRuns(benchmark::State& state, CVexbusDlg& dlg, const std::string& path,
         const double start = ThreadSeconds();
         run(file);
         Settle(dlg);
-        state.SetIterationTime(ThreadSeconds() - start);
+        state.SetIterationTime((ThreadSeconds() - start) / parts);
         std::fclose(file);
     }
     ResetLog(dlg);
@@ -69,4 +90,26 @@ void RegisterBatchBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, const std
     checks.push_back({"3. batch: RunBatch of " + std::to_string(sizes.batchLines) +
                           " lines / ExecuteCommand loop",
                       "batch/run_batch", "", "batch/plain_loop", "", "", 2.0});
+
+    // A jump costs the same however long the file: labels are not searched for from the top.
+    for (int pairs : sizes.gotoPairs) {
+        const std::string chain = folder + "/goto" + std::to_string(pairs) + ".txt";
+        const int jumps = WriteGotoChain(chain, pairs);
+        benchmark::RegisterBenchmark(("batch/goto_chain/" + std::to_string(pairs)).c_str(),
+                                     [&dlg, chain, jumps](benchmark::State& state) {
+                                         TimeRuns(state, dlg, chain, [&dlg](std::FILE* file) { dlg.RunBatch(file); },
+                                                  jumps);
+                                     })
+            ->UseManualTime()
+            ->Iterations(1)
+            ->Repetitions(sizes.repetitions)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    const std::string first = std::to_string(sizes.gotoPairs.front());
+    for (std::size_t i = 1; i < sizes.gotoPairs.size(); ++i) {
+        const std::string n = std::to_string(sizes.gotoPairs[i]);
+        checks.push_back({"3. batch: per jump in a goto chain of " + n + " pairs / of " + first,
+                          "batch/goto_chain/" + n, "", "batch/goto_chain/" + first, "", "",
+                          i + 1 == sizes.gotoPairs.size() ? 3.0 : 0.0});
+    }
 }

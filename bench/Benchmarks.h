@@ -17,6 +17,8 @@ struct BenchSizes {
     int logRepetitions;
     // Fixed iterations for a smoke run; 0 lets the library choose.
     int iterations;
+    // Label and goto pairs of the jump chains.
+    std::vector<int> gotoPairs;
 };
 
 // Each registers its benchmarks over the shown main dialog and adds the figures they give.

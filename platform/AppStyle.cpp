@@ -5,12 +5,25 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QStyleOptionGroupBox>
+#include <QWidget>
 #include <qdrawutil.h>
 
 namespace {
 
 // The icons are drawn on a 32 x 32 grid.
 constexpr double kGrid = 32;
+
+// Radio and check indicators, and the gap between them and their text, in pixels at 96 dpi:
+// the underlying style's are wider, and clip the texts that the template sized for these.
+constexpr int kIndicator = 13;
+constexpr int kLabelSpacing = 4;
+
+// Pixels at 96 dpi, for the screen the widget is on.
+int Scaled(int pixels, const QWidget* widget)
+{
+    const int dpi = widget ? widget->logicalDpiX() : 96;
+    return (pixels * dpi + 48) / 96;
+}
 
 const QColor kInformationBlue(0x1C, 0x5C, 0xC8);
 const QColor kWarningYellow(0xFF, 0xD0, 0x1C);
@@ -32,6 +45,22 @@ void DrawBar(QPainter& painter, const QColor& colour, const QRectF& bar)
 }
 
 } // namespace
+
+int AppStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    switch (metric) {
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+        return Scaled(kIndicator, widget);
+    case PM_RadioButtonLabelSpacing:
+    case PM_CheckBoxLabelSpacing:
+        return Scaled(kLabelSpacing, widget);
+    default:
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
 
 int AppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                         QStyleHintReturn* returnData) const

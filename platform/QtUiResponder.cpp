@@ -60,6 +60,8 @@ std::optional<std::string> QtUiResponder::FileDialog(const FileDialogRequest& re
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(NameFilters(request.filter));
     dialog.setDefaultSuffix(ToQt(request.defaultExt));
+    if (!request.directory.empty())
+        dialog.setDirectory(ToQt(request.directory));
     if (!request.initialName.empty())
         dialog.selectFile(ToQt(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -22,6 +22,7 @@ struct UiState {
     UiResponder* responder = nullptr;
     std::string appName;
     std::deque<PendingBox> pending;
+    std::string lastFolder;
 };
 
 // Function-local so that boxes raised by other globals' constructors find it built.
@@ -91,15 +92,28 @@ std::string ExecutableBaseName()
 
 std::optional<std::string> UiFileDialog(const FileDialogRequest& request)
 {
-    UiResponder* r = State().responder;
-    if (!r)
+    UiState& s = State();
+    if (!s.responder)
         return std::nullopt;
-    return r->FileDialog(request);
+    FileDialogRequest opened = request;
+    opened.directory = s.lastFolder;
+    std::optional<std::string> path = s.responder->FileDialog(opened);
+    if (path)
+        s.lastFolder = std::filesystem::path(*path).parent_path().string();
+    return path;
+}
+
+void UiResponder::Sleep(unsigned milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 void UiSleep(unsigned milliseconds)
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    if (UiResponder* r = State().responder)
+        r->Sleep(milliseconds);
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 std::string ProfilePath()

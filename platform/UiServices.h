@@ -24,6 +24,9 @@ struct FileDialogRequest {
     std::string initialName;
     std::string filter;
     bool overwritePrompt = false;
+    // The folder the dialog opens in: the folder of the file chosen last, by any file dialog;
+    // empty before the first choice, for the current folder.
+    std::string directory;
 };
 
 // Whoever answers the user: real dialogs in the program, a script in the tests.
@@ -33,6 +36,8 @@ public:
     virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> FileDialog(const FileDialogRequest& request) = 0;
+    // Blocks the thread for that long.
+    virtual void Sleep(unsigned milliseconds);
 };
 
 // Installs the responder (null removes it). Boxes raised while none was installed are
@@ -54,6 +59,8 @@ const std::string& GetAppName();
 std::string ExecutablePath();
 std::string ExecutableBaseName();
 
+// Asks the responder, opening in the folder of the file chosen last (the request's own
+// directory is replaced).
 std::optional<std::string> UiFileDialog(const FileDialogRequest& request);
 
 void UiSleep(unsigned milliseconds);

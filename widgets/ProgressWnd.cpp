@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
@@ -132,7 +133,7 @@ bool CProgressWnd::Create(QWidget* parent, const QString& title, bool smooth)
     auto* wnd = new QWidget(m_pMainWnd, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                             | Qt::WindowStaysOnTopHint);
     wnd->setAttribute(Qt::WA_ShowWithoutActivating);
-    // A close request destroys the window, as it would any other; the object stays usable.
+    // A close that goes through (a modal cancel) destroys the window; the object stays usable.
     wnd->setAttribute(Qt::WA_DeleteOnClose);
     wnd->setWindowTitle(title);
     wnd->setCursor(Qt::BusyCursor);
@@ -399,7 +400,10 @@ void CProgressWnd::PumpMessages(bool escapeCancels)
         m_bWatching = true;
     }
     const bool outerEscapeCancels = m_bEscapeCancels;
+    const int outerLevel = m_nPumpLevel;
     m_bEscapeCancels = escapeCancels;
+    // Modal dialogs that a dispatched event opens run loops of their own, one level deeper.
+    m_nPumpLevel = QThread::currentThread()->loopLevel();
     ++m_nPumpDepth;
     if (const long long now = CoarseNow(); now != m_lastPoll) {
         m_lastPoll = now;
@@ -408,29 +412,75 @@ void CProgressWnd::PumpMessages(bool escapeCancels)
         QCoreApplication::sendPostedEvents();
     }
     --m_nPumpDepth;
+    m_nPumpLevel = outerLevel;
     m_bEscapeCancels = outerEscapeCancels;
+    if (m_nPumpDepth == 0)
+        m_pCancelEvent = nullptr;
 }
 
 bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Close && m_wnd && watched == m_wnd) {
-        // The window deletes itself after this event; from now on there is none.
-        m_wnd->removeEventFilter(this);
-        m_wnd = nullptr;
+    if (event->type() == QEvent::Close && m_wnd && watched == m_wnd)
+        return OnClose(event);
+    if (m_nPumpDepth == 0 || !event->isInputEvent()
+        || QThread::currentThread()->loopLevel() != m_nPumpLevel)
         return false;
-    }
-    if (m_nPumpDepth == 0 || m_bCancel)
-        return false;
+    if (m_bCancel)
+        return HoldAfterCancel(watched, event);
 
     if (event->type() == QEvent::KeyPress) {
-        if (m_bEscapeCancels && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+        if (m_bEscapeCancels && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            m_pCancelEvent = event;
             OnCancel();
+        }
     } else if (event->type() == QEvent::MouseButtonRelease && m_bModal && m_wnd) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QRect button(m_btnCancel->mapToGlobal(QPoint(0, 0)), m_btnCancel->size());
-        if (mouse->button() == Qt::LeftButton && button.contains(mouse->globalPosition().toPoint()))
+        if (mouse->button() == Qt::LeftButton && button.contains(mouse->globalPosition().toPoint())) {
+            m_pCancelEvent = event;
             OnCancel();
+        }
     }
+    return false;
+}
+
+bool CProgressWnd::HoldAfterCancel(QObject* watched, QEvent* event)
+{
+    // The event that cancelled goes on to its receivers whole: from the window system first to
+    // a window and from there to widgets, or from widget to parent, as one event. Anything
+    // else is new input that was pending behind it.
+    const bool fresh = event->spontaneous() ? watched->isWindowType() : event != m_pCancelEvent;
+    if (!fresh)
+        return false;
+    m_held.emplace_back(watched, event->clone());
+    return true;
+}
+
+void CProgressWnd::ReleaseHeld()
+{
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held;
+    held.swap(m_held);
+    for (auto& [receiver, event] : held) {
+        if (receiver)
+            QCoreApplication::postEvent(receiver, event.release());
+    }
+}
+
+bool CProgressWnd::OnClose(QEvent* event)
+{
+    if (!m_bModal) {
+        // Window managers may draw a close box whatever the window asks for: the request is the
+        // Cancel button's, and the window stays, hidden, until its user destroys it.
+        event->ignore();
+        OnCancel();
+        return true;
+    }
+    // Modal: the window goes now, as the Cancel button makes it go; from now on there is none.
+    const bool request = !m_bCancel;
+    m_wnd->removeEventFilter(this);
+    m_wnd = nullptr;
+    if (request)
+        OnCancel();
     return false;
 }
 
@@ -448,6 +498,7 @@ void CProgressWnd::OnCancel()
 
 bool CProgressWnd::DestroyWindow()
 {
+    ReleaseHeld();
     if (m_bKeepPosition)
         SavePosition();
     if (m_bModal) {

@@ -8,6 +8,9 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
+#include <utility>
+#include <vector>
 
 class QEvent;
 class QLabel;
@@ -51,6 +54,9 @@ public:
     // (queued clicks and keys, calls, repaints) goes out on every call; the window system is
     // asked once per tick of the system's coarse clock (a few milliseconds), since asking costs a
     // system call that would take more than a batch line itself.
+    // Only what this pump itself dispatches counts: an Escape in a dialog that a dispatched
+    // click opened belongs to that dialog. Once the pump cancels, the user's clicks and keys
+    // still pending are held back, and go out when the window is destroyed, after the run.
     void PumpMessages(bool escapeCancels);
     bool IsCancelled() const { return m_bCancel; }
 
@@ -66,6 +72,11 @@ protected:
     void OnCancel();
 
 private:
+    // A close request on the window: the Cancel button's work.
+    bool OnClose(QEvent* event);
+    // Whether the input event, dispatched by the pump after its cancel, is to be held back.
+    bool HoldAfterCancel(QObject* watched, QEvent* event);
+    void ReleaseHeld();
     void SetDefaults();
     void LayoutControls(int lines, int width);
     void RestorePosition();
@@ -107,6 +118,12 @@ private:
 
     bool m_bEscapeCancels = false;
     int m_nPumpDepth = 0;
+    // The thread's event-loop level that the pump dispatches at.
+    int m_nPumpLevel = 0;
+    // The event whose dispatch cancelled, when the pump saw it do so; it is dispatched whole.
+    const QEvent* m_pCancelEvent = nullptr;
+    // The input held back after a cancel, for its receivers, in the order it came.
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_held;
     bool m_bWatching = false;
     // The coarse clock's reading at the last pump that asked the window system; -1 for none.
     long long m_lastPoll = -1;

@@ -3,6 +3,7 @@
 #include "BatchFixture.h"
 #include "VexbusDlgProbe.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
 
 #include <ostream>
@@ -100,24 +101,62 @@ TEST_F(BatchFixture, MainWindowStaysUsableAndASecondLoadIsIgnored)
     EXPECT_EQ(RunLog(other), std::vector<std::string>{"i2cw 1a 12 03"});
 }
 
-// The popup has no close box, but the window system may still close it; the run goes on.
-TEST_F(BatchFixture, ProgressWindowClosedDuringARunLeavesTheRunGoingOn)
+// The popup asks for no close box, but a window manager may draw one: closing the popup is its
+// Cancel button.
+TEST_F(BatchFixture, ClosingTheProgressWindowCancelsTheRun)
 {
     const std::string path = WriteFile("run.txt", "pause\ni2cw 1a 10 01\npause\ni2cw 1a 11 02\n");
-    bool shownAfterClose = true;
-    atBox = [&shownAfterClose](int boxes) {
+    atBox = [](int) {
         QWidget* popup = Popup();
-        if (boxes == 1)
-            QTimer::singleShot(0, popup, [popup] { popup->close(); });
-        else
-            shownAfterClose = popup && popup->isVisible();
+        QTimer::singleShot(0, popup, [popup] { popup->close(); });
     };
 
     Load(path);
 
-    EXPECT_EQ(seen.size(), 2u);
-    EXPECT_FALSE(shownAfterClose);
-    EXPECT_EQ(RunLog(path), (std::vector<std::string>{"i2cw 1a 10 01", "i2cw 1a 11 02"}));
+    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_EQ(RunLog(path), std::vector<std::string>{});
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_EQ(Popup(), nullptr);
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+// A click on Enter made right after the one on Cancel runs after the run, not inside it.
+TEST_F(BatchFixture, ClickQueuedBehindCancelRunsAfterTheDoneLine)
+{
+    const std::string path = WriteFile("run.txt", "i2cw 1a 10 01\npause\ni2cw 1a 11 02\n");
+    Probe(*dlg).CmdLine()->setText(QStringLiteral("i2cw 1a 20 05"));
+    atBox = [this](int) {
+        PostClick(CancelButton(Popup()));
+        PostClick(Button(CVexbusDlg::IDC_ENTER));
+    };
+
+    Load(path);
+    QCoreApplication::processEvents();
+
+    const std::vector<std::string> lines = Log();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+              (std::vector<std::string>{"i2cw 1a 10 01", Done(path), "i2cw 1a 20 05"}));
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"1a 10 01", "1a 20 05"}));
+}
+
+// Escape in the file dialog of a Save clicked during the run closes that dialog only.
+TEST_F(BatchFixture, EscapeInAFileDialogOpenedDuringTheRunLeavesTheRunGoing)
+{
+    const std::string path = WriteFile("run.txt", "i2cw 1a 10 01\npause\ni2cw 1a 11 02\n");
+    int dialogResult = -1;
+    ui.onFileDialog = [this, &dialogResult](const FileDialogRequest&) {
+        QDialog dialog(dlg.get());
+        QTimer::singleShot(0, &dialog, [&dialog] { PostKey(&dialog, Qt::Key_Escape, QStringLiteral("\x1b")); });
+        dialogResult = dialog.exec();
+    };
+    atBox = [this](int) { PostClick(Button(CVexbusDlg::IDC_SAVE)); };
+
+    Load(path);
+
+    EXPECT_EQ(dialogResult, QDialog::Rejected);
+    EXPECT_EQ(ui.fileRequests.size(), 2u) << "Load's, then Save's";
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"1a 10 01", "1a 11 02"}));
     EXPECT_TRUE(dlg->isVisible());
 }
 

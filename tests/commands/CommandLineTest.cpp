@@ -74,6 +74,17 @@ TEST_F(CommandFixture, DelayWaitsItsHexadecimalMilliseconds)
     EXPECT_TRUE(NewLines().empty());
 }
 
+// Long waits are not cut: the wait is the number given, FFFFFFFF included.
+TEST_F(CommandFixture, DelayHandsOnEveryNumberUncut)
+{
+    std::vector<unsigned> waits;
+    ui.onSleep = [&waits](unsigned ms) { waits.push_back(ms); };
+    for (const char* line : {"delay 927c1", "delay 0xffffffff", "delay 1"})
+        EXPECT_EQ(Run(line), 1) << line;
+    EXPECT_EQ(waits, (std::vector<unsigned>{600001u, 0xFFFFFFFFu, 1u}));
+    EXPECT_TRUE(NewLines().empty());
+}
+
 // Each block is read into a cleared buffer, so a failed transfer shows 00 rather than the bytes
 // of the block before it.
 TEST_F(CommandFixture, ABlockWhoseTransferFailsShowsZeroes)

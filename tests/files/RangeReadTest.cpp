@@ -227,4 +227,33 @@ TEST_F(FilesFixture, SaveOfTheWholeSixteenBitSpaceCompletes)
     EXPECT_EQ(Probe(*dlg).Log()->GetItemCount(), 0);
 }
 
+// An end of FFFFFFFF, which the end edit can hold, reads 0x10000 registers from the start and
+// says so, as the counted reads of the command language stop there too.
+TEST_F(FilesFixture, RangeOfMoreThan10000RegistersIsCutAndTheCutLogged)
+{
+    emulator.Slave().Paged(0, 0x10) = 0x7E;
+    SetRange(false, "10", "FFFFFFFF", "1A");
+    const std::string path = Path("cut.bat");
+    Restart();
+    ClickWithFile(CVexbusDlg::IDC_SAVE, path);
+
+    const std::string text = Contents(path);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 0x10000);
+    EXPECT_TRUE(text.starts_with("i2crw 1a 10 7e\n"));
+    EXPECT_TRUE(text.ends_with("i2crw 1a 1000f 00\n"));
+    std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(lines.size(), 4u + 0x10000 + 1);
+    EXPECT_EQ(lines[3], "*** range cut to 0x10000 registers: 10 to 1000f ***");
+    EXPECT_EQ(lines.back(), "save to bat file done -- " + path);
+
+    SetRange(true, "0", "FFFFFFFF", "1A");
+    Restart();
+    Click(CVexbusDlg::IDC_BATCH_READ);
+    lines = LogLines();
+    ASSERT_EQ(lines.size(), 1u + 0x10000);
+    EXPECT_EQ(lines.front(), "*** range cut to 0x10000 registers: 0000 to ffff ***");
+    EXPECT_EQ(lines.back(), "i2cr 1a ffff -> 00");
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
 } // namespace

@@ -92,8 +92,9 @@ TEST_P(SaveLogsName, OnlyATxtExtensionInAnyCaseGetsTheLog)
 
 INSTANTIATE_TEST_SUITE_P(Files, SaveLogsName,
                          ::testing::Values(LogName{"LOG.TXT", true}, LogName{"mixed.TxT", true},
-                                           LogName{"log.log", false}, LogName{"txt", false},
-                                           LogName{"log.txt.bak", false}),
+                                           LogName{".txt", true}, LogName{"log.log", false},
+                                           LogName{"txt", false}, LogName{"log.txt.bak", false},
+                                           LogName{"log.", false}),
                          [](const auto& info) {
                              std::string name = info.param.name;
                              std::replace(name.begin(), name.end(), '.', '_');
@@ -130,6 +131,28 @@ TEST_F(FilesFixture, SaveLogsReportsAWriteErrorInsteadOfDone)
     EXPECT_EQ(ui.boxes[0].caption, "Error");
     EXPECT_EQ(ui.boxes[0].type, MB_OK);
     EXPECT_EQ(LogLines(), std::vector<std::string>{"save to txt file -- full.txt"});
+}
+
+// Every file dialog opens in the folder of the file chosen last, by whichever dialog; a
+// cancelled dialog changes nothing.
+TEST_F(FilesFixture, EachFileDialogOpensInTheFolderChosenLast)
+{
+    std::filesystem::create_directories(folder / "a");
+    std::filesystem::create_directories(folder / "b");
+    WriteFile(Path("b/run.txt"), "rem\n");
+    SetRange(false, "0", "0", "1A");
+
+    ClickWithFile(CVexbusDlg::IDC_SAVE, Path("a/regs.bat"));
+    Click(CVexbusDlg::IDC_SAVE_LOGS); // cancelled
+    ClickWithFile(CVexbusDlg::IDC_LOAD, Path("b/run.txt"));
+    ClickWithFile(CVexbusDlg::IDC_SAVE_LOGS, Path("a/log.txt"));
+    Click(CVexbusDlg::IDC_SAVE); // cancelled
+
+    ASSERT_EQ(ui.fileRequests.size(), 5u);
+    const std::vector<std::string> opened = {
+        ui.fileRequests[1].directory, ui.fileRequests[2].directory, ui.fileRequests[3].directory,
+        ui.fileRequests[4].directory};
+    EXPECT_EQ(opened, (std::vector<std::string>{Path("a"), Path("a"), Path("b"), Path("a")}));
 }
 
 } // namespace

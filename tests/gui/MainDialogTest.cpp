@@ -67,6 +67,11 @@ TEST_F(DialogFixture, PlacesTheControlsAtTheirTemplateRectangles)
     };
     const DialogUnits du(dlg->font());
     EXPECT_EQ(dlg->size(), du.Size(412, 316));
+    // A close box, and no minimise or maximise box: the size is the template's, fixed.
+    const Qt::WindowFlags flags = dlg->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(dlg->minimumSize(), dlg->maximumSize());
     for (const Place& p : places)
         EXPECT_EQ(dlg->GetDlgItem(p.id)->geometry(), du.Rect(p.x, p.y, p.width, p.height)) << p.id;
 

@@ -94,7 +94,7 @@ TEST(QtUiResponderTest, SetsUpTheFileDialogsAndReturnsTheChosenPath)
         dialog->selectFile(folder + QStringLiteral("/regs"));
         static_cast<QDialog*>(dialog)->accept();
     });
-    FileDialogRequest save{false, "bat", "", "Batch File(*.bat)|*.bat||", true};
+    FileDialogRequest save{false, "bat", "", "Batch File(*.bat)|*.bat||", true, ""};
     EXPECT_EQ(responder.FileDialog(save), (folder + QStringLiteral("/regs.bat")).toStdString());
 
     // Open: an existing file; "*.*" lists names without a dot as well; cancelling gives nothing.
@@ -104,8 +104,10 @@ TEST(QtUiResponderTest, SetsUpTheFileDialogsAndReturnsTheChosenPath)
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
         EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("All Files (*)"));
+        EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), folder);
         dialog->reject();
     });
-    FileDialogRequest open{true, "txt", "load", "All Files (*.*)|*.*|Text File(*.txt)|*.txt||", false};
+    FileDialogRequest open{true, "txt", "load", "All Files (*.*)|*.*|Text File(*.txt)|*.txt||", false,
+                           folder.toStdString()};
     EXPECT_EQ(responder.FileDialog(open), std::nullopt);
 }

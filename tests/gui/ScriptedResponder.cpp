@@ -17,9 +17,19 @@ int ScriptedResponder::MessageBox(const std::string& text, const std::string& ca
 std::optional<std::string> ScriptedResponder::FileDialog(const FileDialogRequest& request)
 {
     fileRequests.push_back(request);
+    if (onFileDialog)
+        onFileDialog(request);
     if (fileNames.empty())
         return std::nullopt;
     std::optional<std::string> name = fileNames.front();
     fileNames.pop_front();
     return name;
+}
+
+void ScriptedResponder::Sleep(unsigned milliseconds)
+{
+    if (onSleep)
+        onSleep(milliseconds);
+    else
+        UiResponder::Sleep(milliseconds);
 }

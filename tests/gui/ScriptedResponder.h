@@ -21,6 +21,8 @@ public:
 
     int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
     std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
+    // Sleeps for real unless onSleep takes the wait.
+    void Sleep(unsigned milliseconds) override;
 
     std::deque<int> answers;
     std::deque<std::optional<std::string>> fileNames;
@@ -28,4 +30,7 @@ public:
     std::vector<FileDialogRequest> fileRequests;
     // Runs while a box is up, to look at the program as the user would see it then.
     std::function<void(const Box&)> onBox;
+    std::function<void(unsigned)> onSleep;
+    // Runs while a file dialog is up, before its queued answer is given.
+    std::function<void(const FileDialogRequest&)> onFileDialog;
 };

@@ -3,6 +3,7 @@
 #include "UiServices.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -361,6 +362,88 @@ TEST_F(ProgressWndTest, OtherKeysAndEscapeOutsideThePumpDoNotCancel)
     EXPECT_FALSE(p.IsCancelled());
 }
 
+// A dialog that an event dispatched by the pump opens runs its own loop: an Escape there is the
+// dialog's, not the progress window's.
+TEST_F(ProgressWndTest, EscapeInADialogOpenedDuringThePumpDoesNotCancel)
+{
+    QWidget main;
+    main.show();
+    CProgressWnd p(&main, QStringLiteral("T"));
+    int result = -1;
+    QMetaObject::invokeMethod(
+        &main,
+        [&main, &result] {
+            QDialog dialog(&main);
+            QTimer::singleShot(0, &dialog, [&dialog] { PostEscape(&dialog); });
+            result = dialog.exec();
+        },
+        Qt::QueuedConnection);
+    p.PumpMessages(true);
+    EXPECT_EQ(result, QDialog::Rejected) << "the dialog took its Escape";
+    EXPECT_FALSE(p.IsCancelled());
+    EXPECT_TRUE(p.GetWindow()->isVisible());
+}
+
+// The click that cancels is dispatched whole; the clicks and keys queued behind it wait until the
+// window is destroyed, while what the program posted goes on.
+TEST_F(ProgressWndTest, InputQueuedBehindTheCancelWaitsUntilTheWindowIsDestroyed)
+{
+    QWidget main;
+    auto* enter = new QPushButton(QStringLiteral("Enter"), &main);
+    auto* edit = new QLineEdit(&main);
+    edit->move(0, 40);
+    main.show();
+    int clicks = 0;
+    QObject::connect(enter, &QPushButton::clicked, [&clicks] { ++clicks; });
+    CProgressWnd p(&main, QStringLiteral("T"));
+    int calls = 0;
+
+    PostMouse(Button(p), QEvent::MouseButtonPress);
+    PostMouse(Button(p), QEvent::MouseButtonRelease);
+    PostMouse(enter, QEvent::MouseButtonPress);
+    PostMouse(enter, QEvent::MouseButtonRelease);
+    QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier,
+                                                    QStringLiteral("a")));
+    QMetaObject::invokeMethod(qApp, [&calls] { ++calls; }, Qt::QueuedConnection);
+    p.PumpMessages(true);
+    EXPECT_TRUE(p.IsCancelled());
+    Flush();
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(edit->text().isEmpty());
+    EXPECT_EQ(calls, 1);
+
+    p.DestroyWindow();
+    Flush();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(edit->text(), QStringLiteral("a"));
+}
+
+// Window managers may draw a close box on the popup anyway: closing it is the Cancel button.
+TEST_F(ProgressWndTest, CloseRequestActsAsTheCancelButton)
+{
+    QWidget main;
+    main.show();
+    CProgressWnd p(&main, QStringLiteral("T"));
+    p.GetWindow()->move(77, 88);
+    EXPECT_FALSE(p.GetWindow()->close());
+    EXPECT_TRUE(p.IsCancelled());
+    ASSERT_NE(p.GetWindow(), nullptr) << "the window stays, hidden";
+    EXPECT_FALSE(p.GetWindow()->isVisible());
+    EXPECT_TRUE(p.DestroyWindow());
+    EXPECT_EQ(GetProfileInt("Settings", "X", -1), 77);
+
+    // Modal: the window goes at once, as the Cancel button makes it go.
+    std::filesystem::remove(ProfilePath());
+    CProgressWnd modal;
+    ASSERT_TRUE(modal.BeginModal(QStringLiteral("Modal")));
+    EXPECT_TRUE(modal.GetWindow()->close());
+    EXPECT_TRUE(modal.IsCancelled());
+    EXPECT_EQ(modal.GetWindow(), nullptr);
+    EXPECT_FALSE(modal.DestroyWindow());
+    EXPECT_TRUE(main.isEnabled());
+    EXPECT_FALSE(std::filesystem::exists(ProfilePath()));
+}
+
 TEST_F(ProgressWndTest, PositionIsSavedOnDestroyAndRestoredByTheNextWindow)
 {
     {
@@ -496,7 +579,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LossCase{"DestroyWindow", [](CProgressWnd& p, auto&) { EXPECT_TRUE(p.DestroyWindow()); },
                  true},
-        LossCase{"CloseRequest", [](CProgressWnd& p, auto&) { p.GetWindow()->close(); }, false},
         LossCase{"DeletedBySomeoneElse", [](CProgressWnd& p, auto&) { delete p.GetWindow(); },
                  false},
         LossCase{"ParentDestroyed", [](CProgressWnd&, auto& main) { main.reset(); }, false}),
