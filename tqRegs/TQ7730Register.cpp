@@ -1,5 +1,6 @@
 #include "TQ7730Register.h"
 
+#include "BankedAccess.h"
 #include "I2CLink.h"
 #include "ProgressWnd.h"
 #include "TQ7730Fields.h"
@@ -7,11 +8,12 @@
 #include <array>
 #include <initializer_list>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string_view>
 
 constinit TQ7730Register g_tq7730Register;
+
+using BankedAccess::ReadOrZero;
 
 namespace {
 
@@ -20,53 +22,9 @@ std::uint8_t Device()
     return g_pLink->GetDeviceAddress();
 }
 
-std::uint8_t SubAddressOf(std::int32_t bitAddress)
-{
-    return static_cast<std::uint8_t>(bitAddress >> 3);
-}
-
-std::uint8_t MaskOf(std::int32_t bitAddress)
-{
-    return static_cast<std::uint8_t>(1u << (bitAddress & 7));
-}
-
-// The link leaves its byte as the transport left it when a read fails; nothing undefined may
-// reach a value, a line or a write-back.
-std::optional<std::uint8_t> ReadByte(std::uint8_t slave, std::uint8_t sub)
-{
-    std::uint8_t byte = 0;
-    if (g_pLink->Read8(slave, sub, &byte) != 0)
-        return std::nullopt;
-    return byte;
-}
-
-std::uint8_t ReadOrZero(std::uint8_t slave, std::uint8_t sub)
-{
-    return ReadByte(slave, sub).value_or(0);
-}
-
 void SelectBank(std::uint8_t bank)
 {
-    g_pLink->Write8(Device(), TQ7730Register::kBankRegister, bank);
-}
-
-// Writes the bits of mask from data and keeps the others; a byte whose old value cannot be read
-// is left alone.
-void MergeByte(std::uint8_t sub, std::uint8_t data, std::uint8_t mask)
-{
-    if (mask == 0xFF) {
-        g_pLink->Write8(Device(), sub, data);
-        return;
-    }
-    const std::optional<std::uint8_t> old = ReadByte(Device(), sub);
-    if (!old)
-        return;
-    g_pLink->Write8(Device(), sub, static_cast<std::uint8_t>((data & mask) | (*old & ~mask)));
-}
-
-bool ValueBit(std::uint32_t value, std::int32_t k)
-{
-    return k < 32 && ((value >> k) & 1u) != 0;
+    BankedAccess::SelectBank(TQ7730Register::kBankRegister, bank);
 }
 
 // One step of the register-settings dump: fixed texts, then the fields of rows first to last
@@ -291,71 +249,22 @@ bool TQ7730Register::CheckChipId()
 
 bool TQ7730Register::ReadBit(std::uint8_t slave, std::int32_t bitAddress)
 {
-    return (ReadOrZero(slave, SubAddressOf(bitAddress)) & MaskOf(bitAddress)) != 0;
+    return BankedAccess::ReadBit(slave, bitAddress);
 }
 
 void TQ7730Register::WriteBit(std::uint8_t slave, std::int32_t bitAddress, bool on)
 {
-    const std::uint8_t sub = SubAddressOf(bitAddress);
-    const std::uint8_t mask = MaskOf(bitAddress);
-    const std::optional<std::uint8_t> byte = ReadByte(slave, sub);
-    if (!byte)
-        return;
-    g_pLink->Write8(slave, sub, static_cast<std::uint8_t>(on ? *byte | mask : *byte & ~mask));
+    BankedAccess::WriteBit(slave, bitAddress, on);
 }
 
 std::int32_t TQ7730Register::ReadField(RegField field)
 {
-    SelectBank(field.bank);
-    // Unsigned, so that bit 31 of a 32-bit field lands in the sign without overflow.
-    std::uint32_t value = 0;
-    std::uint32_t weight = 1;
-    const auto take = [&](std::int32_t bitAddress) {
-        if (ReadBit(Device(), bitAddress))
-            value |= weight;
-        weight <<= 1;
-    };
-    if (field.end_addr == -1) {
-        for (std::int32_t k = 0; k < field.length; ++k)
-            take(field.start_addr + k);
-    } else {
-        for (std::int32_t a = field.start_addr; a <= field.end_addr; ++a)
-            take(a);
-        for (std::int32_t a = field.start2_addr; a <= field.end2_addr; ++a)
-            take(a);
-    }
-    return static_cast<std::int32_t>(value);
+    return BankedAccess::ReadField(kBankRegister, field);
 }
 
 void TQ7730Register::WriteField(std::int32_t value, RegField field)
 {
-    SelectBank(field.bank);
-    const auto bits = static_cast<std::uint32_t>(value);
-    if (field.end_addr == -1) {
-        // A whole byte goes out in one write; a byte the field covers in part is merged.
-        std::uint8_t data = 0;
-        std::uint8_t mask = 0;
-        std::int32_t bitAddress = field.start_addr;
-        for (std::int32_t k = 0; k < field.length; ++k) {
-            bitAddress = field.start_addr + k;
-            mask |= MaskOf(bitAddress);
-            if (ValueBit(bits, k))
-                data |= MaskOf(bitAddress);
-            if ((bitAddress & 7) == 7) {
-                MergeByte(SubAddressOf(bitAddress), data, mask);
-                data = 0;
-                mask = 0;
-            }
-        }
-        if (mask != 0)
-            MergeByte(SubAddressOf(bitAddress), data, mask);
-        return;
-    }
-    std::int32_t k = 0;
-    for (std::int32_t a = field.start_addr; a <= field.end_addr; ++a, ++k)
-        WriteBit(Device(), a, ValueBit(bits, k));
-    for (std::int32_t a = field.start2_addr; a <= field.end2_addr; ++a, ++k)
-        WriteBit(Device(), a, ValueBit(bits, k));
+    BankedAccess::WriteField(kBankRegister, value, field);
 }
 
 void TQ7730Register::PrintField(RegField field, std::FILE* file)

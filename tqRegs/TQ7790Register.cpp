@@ -1,5 +1,6 @@
 #include "TQ7790Register.h"
 
+#include "BankedAccess.h"
 #include "I2CLink.h"
 #include "ProgressWnd.h"
 #include "TQ7790Fields.h"
@@ -17,9 +18,6 @@ namespace {
 constexpr std::uint8_t kIdBank = 0;
 constexpr std::array<std::uint8_t, 3> kIdSubs = {0x01, 0x02, 0x03};
 constexpr std::array<std::uint8_t, 3> kIdBytes = {0xF2, 0x18, 0x03};
-
-// A field value has 32 bits; further bits of a field have no place in it.
-constexpr int kValueBits = 32;
 
 struct ExportBlock {
     int bank;
@@ -488,58 +486,14 @@ constexpr std::string_view kTrailer[] = {
     "afe_dpllad_lat          1    1    2    ee7 # cntrl_119;",
 };
 
-std::uint8_t SubAddressOf(std::int32_t bitAddress)
-{
-    return static_cast<std::uint8_t>(bitAddress >> 3);
-}
-
-std::uint8_t MaskOf(std::int32_t bitAddress)
-{
-    return static_cast<std::uint8_t>(1u << (bitAddress & 7));
-}
-
-// The byte read, or 0 when the read failed: the link leaves it undefined then.
 std::uint8_t ReadOrZero(std::uint8_t sub)
 {
-    std::uint8_t byte = 0;
-    if (g_pLink->Read8(g_pLink->GetDeviceAddress(), sub, &byte) != 0)
-        return 0;
-    return byte;
+    return BankedAccess::ReadOrZero(g_pLink->GetDeviceAddress(), sub);
 }
 
 void SelectBank(std::uint8_t bank)
 {
-    g_pLink->Write8(g_pLink->GetDeviceAddress(), TQ7790Register::kBankReg, bank);
-}
-
-// Writes the bits of one byte that a field covers, keeping the others as read. A byte whose read
-// failed is left alone: writing it would corrupt the bits outside the field.
-void WriteCovered(std::uint8_t sub, std::uint8_t covered, std::uint8_t data)
-{
-    if (covered == 0xFF) {
-        g_pLink->Write8(g_pLink->GetDeviceAddress(), sub, data);
-        return;
-    }
-    std::uint8_t old = 0;
-    if (g_pLink->Read8(g_pLink->GetDeviceAddress(), sub, &old) != 0)
-        return;
-    g_pLink->Write8(g_pLink->GetDeviceAddress(), sub,
-                    static_cast<std::uint8_t>((data & covered) | (old & ~covered)));
-}
-
-// Calls visit(bitAddress) for each bit of the field, its bit 0 first.
-template <typename Visit>
-void ForEachBit(const RegField& field, Visit visit)
-{
-    if (field.end_addr == -1) {
-        for (std::int64_t k = 0; k < field.length; ++k)
-            visit(static_cast<std::int32_t>(field.start_addr + k));
-        return;
-    }
-    for (std::int64_t a = field.start_addr; a <= field.end_addr; ++a)
-        visit(static_cast<std::int32_t>(a));
-    for (std::int64_t a = field.start2_addr; a <= field.end2_addr; ++a)
-        visit(static_cast<std::int32_t>(a));
+    BankedAccess::SelectBank(TQ7790Register::kBankRegister, bank);
 }
 
 std::string_view Trimmed(std::string_view name)
@@ -633,72 +587,27 @@ bool TQ7790Register::CheckChipId()
 
 std::uint8_t TQ7790Register::GetBankReg()
 {
-    return kBankReg;
+    return kBankRegister;
 }
 
 bool TQ7790Register::ReadBit(std::uint8_t slave, std::int32_t bitAddress)
 {
-    std::uint8_t byte = 0;
-    if (g_pLink->Read8(slave, SubAddressOf(bitAddress), &byte) != 0)
-        return false;
-    return (byte & MaskOf(bitAddress)) != 0;
+    return BankedAccess::ReadBit(slave, bitAddress);
 }
 
 void TQ7790Register::WriteBit(std::uint8_t slave, std::int32_t bitAddress, bool on)
 {
-    const std::uint8_t sub = SubAddressOf(bitAddress);
-    const std::uint8_t mask = MaskOf(bitAddress);
-    std::uint8_t byte = 0;
-    if (g_pLink->Read8(slave, sub, &byte) != 0)
-        return;
-    g_pLink->Write8(slave, sub, static_cast<std::uint8_t>(on ? byte | mask : byte & ~mask));
+    BankedAccess::WriteBit(slave, bitAddress, on);
 }
 
 std::int32_t TQ7790Register::ReadField(RegField field)
 {
-    SelectBank(field.bank);
-    std::uint32_t value = 0;
-    int k = 0;
-    ForEachBit(field, [&](std::int32_t bitAddress) {
-        if (ReadBit(g_pLink->GetDeviceAddress(), bitAddress) && k < kValueBits)
-            value |= 1u << k;
-        ++k;
-    });
-    return static_cast<std::int32_t>(value);
+    return BankedAccess::ReadField(kBankRegister, field);
 }
 
 void TQ7790Register::WriteField(std::int32_t value, RegField field)
 {
-    SelectBank(field.bank);
-    const auto bits = static_cast<std::uint32_t>(value);
-    if (field.end_addr != -1) {
-        int k = 0;
-        ForEachBit(field, [&](std::int32_t bitAddress) {
-            WriteBit(g_pLink->GetDeviceAddress(), bitAddress, k < kValueBits && ((bits >> k) & 1u) != 0);
-            ++k;
-        });
-        return;
-    }
-    // Byte by byte: a byte the field fills is written as it is, a byte it shares is merged.
-    std::uint8_t covered = 0;
-    std::uint8_t data = 0;
-    std::int32_t last = field.start_addr;
-    int k = 0;
-    ForEachBit(field, [&](std::int32_t bitAddress) {
-        const std::uint8_t mask = MaskOf(bitAddress);
-        covered |= mask;
-        if (k < kValueBits && ((bits >> k) & 1u) != 0)
-            data |= mask;
-        ++k;
-        last = bitAddress;
-        if ((bitAddress & 7) == 7) {
-            WriteCovered(SubAddressOf(bitAddress), covered, data);
-            covered = 0;
-            data = 0;
-        }
-    });
-    if (covered != 0)
-        WriteCovered(SubAddressOf(last), covered, data);
+    BankedAccess::WriteField(kBankRegister, value, field);
 }
 
 std::int32_t WriteRegRange(std::FILE* file, int bank, int first, int last, const char* title)
@@ -709,7 +618,7 @@ std::int32_t WriteRegRange(std::FILE* file, int bank, int first, int last, const
     line.WriteTo(file);
     line.Text(title ? title : "").WriteTo(file);
     SelectBank(static_cast<std::uint8_t>(bank));
-    WriteCommand(line, file, TQ7790Register::kBankReg, static_cast<std::uint32_t>(bank));
+    WriteCommand(line, file, TQ7790Register::kBankRegister, static_cast<std::uint32_t>(bank));
     for (std::int64_t sub = first; sub <= last; ++sub) {
         // Cleared each time: a failed read must not repeat the register before it, which loading
         // the file would then write to this one.
@@ -723,7 +632,7 @@ void TQ7790Register::WriteAllRegister(std::FILE* file)
 {
     if (!file)
         return;
-    const std::uint8_t savedBank = ReadOrZero(kBankReg);
+    const std::uint8_t savedBank = ReadOrZero(kBankRegister);
     const auto progress = std::make_unique<CProgressWnd>(nullptr, "Write tq all register.", false);
     progress->SetRange(0, 499, 1);
     std::fputs("remFirstSeg\n", file);
@@ -757,7 +666,7 @@ void TQ7790Register::SaveToTxt(std::FILE* file)
     if (!file)
         return;
     const auto progress = std::make_unique<CProgressWnd>(nullptr, "Save to txt", false);
-    const std::uint8_t savedBank = ReadOrZero(kBankReg);
+    const std::uint8_t savedBank = ReadOrZero(kBankRegister);
     std::fputs(kHeader, file);
 
     LineBuffer line;

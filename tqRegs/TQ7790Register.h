@@ -12,7 +12,7 @@
 // and a byte whose read failed is never written back.
 class TQ7790Register : public TQRegister {
 public:
-    static constexpr std::uint8_t kBankReg = 0xF0;
+    static constexpr std::uint8_t kBankRegister = 0xF0;
 
     void WriteAllRegister(std::FILE* file) override;
     void SaveToTxt(std::FILE* file) override;

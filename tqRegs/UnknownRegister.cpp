@@ -1,25 +1,12 @@
 #include "UnknownRegister.h"
 
+#include "BankedAccess.h"
 #include "I2CLink.h"
 #include "ProgressWnd.h"
 
 #include <memory>
 
 constinit UnknownRegister g_unknownRegister;
-
-namespace {
-
-std::uint8_t SubAddressOf(std::int32_t bitAddress)
-{
-    return static_cast<std::uint8_t>(bitAddress >> 3);
-}
-
-std::uint8_t MaskOf(std::int32_t bitAddress)
-{
-    return static_cast<std::uint8_t>(1u << (bitAddress & 7));
-}
-
-} // namespace
 
 void UnknownRegister::WriteAllRegister(std::FILE* file)
 {
@@ -46,21 +33,12 @@ std::uint8_t UnknownRegister::GetBankReg()
 
 bool UnknownRegister::ReadBit(std::uint8_t slave, std::int32_t bitAddress)
 {
-    std::uint8_t byte = 0;
-    if (g_pLink->Read8(slave, SubAddressOf(bitAddress), &byte) != 0)
-        return false;
-    return (byte & MaskOf(bitAddress)) != 0;
+    return BankedAccess::ReadBit(slave, bitAddress);
 }
 
 void UnknownRegister::WriteBit(std::uint8_t slave, std::int32_t bitAddress, bool on)
 {
-    const std::uint8_t sub = SubAddressOf(bitAddress);
-    const std::uint8_t mask = MaskOf(bitAddress);
-    std::uint8_t byte = 0;
-    // Writing back what a failed read left would corrupt the other seven bits.
-    if (g_pLink->Read8(slave, sub, &byte) != 0)
-        return;
-    g_pLink->Write8(slave, sub, static_cast<std::uint8_t>(on ? byte | mask : byte & ~mask));
+    BankedAccess::WriteBit(slave, bitAddress, on);
 }
 
 std::int32_t DumpRange(std::FILE* file, std::int32_t first, std::int32_t last, std::string_view title)

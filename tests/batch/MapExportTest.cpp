@@ -78,10 +78,10 @@ TEST_F(MapExportTest, TQ7730)
 
 TEST_F(MapExportTest, TQ7790)
 {
-    g_pLink->Write8(0x1A, TQ7790Register::kBankReg, 3);
+    g_pLink->Write8(0x1A, TQ7790Register::kBankRegister, 3);
     const FilePtr file(std::tmpfile());
     g_tq7790Register.WriteAllRegister(file.get());
-    const auto named = Named(file.get(), TQ7790Register::kBankReg);
+    const auto named = Named(file.get(), TQ7790Register::kBankRegister);
     EXPECT_EQ(named.size(), 1058u);
     Restore(file.get(), named);
     EXPECT_EQ(emulator.Slave().Page(), 6) << "the file ends in the last block's bank";
