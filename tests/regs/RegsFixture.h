@@ -12,7 +12,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <memory>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,6 +31,20 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// The state the chip maps' expected files are written for: each byte a function of its bank and
+// sub-address with bank 3 selected, or of its 16-bit address.
+constexpr std::uint8_t kKnownBank = 3;
+
+inline std::uint8_t KnownByte(int bank, int sub)
+{
+    return static_cast<std::uint8_t>(sub * 7 + bank * 29 + 0x35);
+}
+
+inline std::uint8_t KnownFlatByte(int a)
+{
+    return static_cast<std::uint8_t>(a * 7 + (a >> 8) * 29 + 0x35);
+}
 
 // Stands in for the application: keeps the log lines and the current register set.
 class TestRegsHost : public RegsHost {
@@ -59,6 +76,7 @@ protected:
 
     void TearDown() override
     {
+        emulator.SetPlugSource({});
         SetRegsHost(nullptr);
         SetUiResponder(nullptr);
         USBIO_CloseDevice(0);
@@ -78,6 +96,24 @@ protected:
     }
 
     const std::vector<std::string>& LogLines() const { return host.lines; }
+
+    // The known state, and nothing on the bus yet.
+    void KnownBankedState()
+    {
+        for (int bank = 0; bank < BankedSlave::kPages; ++bank)
+            for (int sub = 0; sub < BankedSlave::kPageRegister; ++sub)
+                emulator.Slave().Paged(bank, static_cast<std::uint8_t>(sub)) = KnownByte(bank, sub);
+        g_pLink->Write8(0x1A, BankedSlave::kPageRegister, kKnownBank);
+        emulator.ClearLog();
+    }
+
+    void KnownFlatState()
+    {
+        for (int a = 0; a < BankedSlave::kFlatSize; ++a)
+            emulator.Slave().Flat(static_cast<std::uint16_t>(a)) = KnownFlatByte(a);
+        emulator.ClearLog();
+    }
+
 
     // The bytes of each transaction on the bus, a read's address byte with its read bit included.
     std::vector<Bytes> Bus() const
@@ -109,6 +145,27 @@ protected:
     ScriptedResponder ui;
     TestRegsHost host;
 };
+
+// The whole of a file kept under tests/, byte for byte.
+inline std::string FileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A record of a chip's field table by its name, without the padding.
+template <typename Table>
+const auto& FieldNamed(const Table& table, std::string_view name)
+{
+    for (const auto& field : table) {
+        const std::string_view padded = field.name.View();
+        if (padded.substr(0, padded.find_last_not_of(' ') + 1) == name)
+            return field;
+    }
+    throw std::out_of_range(std::string(name));
+}
 
 // Transactions at the device address 0x1A.
 inline Bytes Write8(std::uint8_t sub, std::uint8_t value)

@@ -1,18 +1,12 @@
-#include "Ch341Emulator.h"
-#include "I2CLink.h"
-#include "RegsHost.h"
-#include "ScriptedResponder.h"
+#include "RegsFixture.h"
 #include "TQ4120Fields.h"
 #include "TQ4120Register.h"
 #include "Txtproc16.h"
-#include "UiServices.h"
-#include "usbio.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -22,96 +16,22 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-// USB transfers of one single-byte read, for aiming an injected fault.
-constexpr unsigned kTransfersPerRead = 2;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// The state every map's tests and checkers start from.
-std::uint8_t KnownByte(int a)
-{
-    return static_cast<std::uint8_t>(a * 7 + (a >> 8) * 29 + 0x35);
-}
-
-Bytes Read16(std::uint16_t sub)
-{
-    return {0x1A, static_cast<std::uint8_t>(sub), static_cast<std::uint8_t>(sub >> 8), 0x1B};
-}
-
-Bytes Write16(std::uint16_t sub, std::uint8_t value)
-{
-    return {0x1A, static_cast<std::uint8_t>(sub), static_cast<std::uint8_t>(sub >> 8), value};
-}
-
 const RegField16& Field(std::string_view name)
 {
-    for (const RegField16& field : g_tq4120Fields) {
-        const std::string_view stored = field.name.View();
-        if (stored.substr(0, stored.find(' ')) == name)
-            return field;
-    }
-    throw std::invalid_argument(std::string(name));
+    return FieldNamed(g_tq4120Fields, name);
 }
-
-std::string Contents(std::FILE* file)
-{
-    std::string text;
-    std::rewind(file);
-    for (int c; (c = std::fgetc(file)) != EOF;)
-        text.push_back(static_cast<char>(c));
-    return text;
-}
-
-// Log lines of the loader, and the TQ4120 as the current register set.
-class Host : public RegsHost {
-public:
-    void AddLog(std::string line) override { lines.push_back(std::move(line)); }
-    TQRegister* CurrentRegister() const override { return &g_tq4120Register; }
-    std::vector<std::string> lines;
-};
 
 // The TQ4120 over the emulated adapter, its registers in the known state, nothing on the bus yet.
-class Tq4120Register : public ::testing::Test {
+class Tq4120Register : public RegsFixture {
 protected:
     void SetUp() override
     {
-        USBIO_CloseDevice(0);
-        emulator.Reset();
-        SetUiResponder(&ui);
-        g_pLink->SetTransport(LinkUsb);
-        ASSERT_EQ(g_pLink->Connect(), 1);
-        for (int a = 0; a < BankedSlave::kFlatSize; ++a)
-            emulator.Slave().Flat(static_cast<std::uint16_t>(a)) = KnownByte(a);
-        emulator.ClearLog();
-    }
-
-    void TearDown() override
-    {
-        SetRegsHost(nullptr);
-        SetUiResponder(nullptr);
-        USBIO_CloseDevice(0);
-        EXPECT_EQ(emulator.ProtocolErrors(), std::vector<std::string>{});
-        for (const auto& box : ui.boxes)
-            ADD_FAILURE() << "box: " << box.text;
-    }
-
-    std::vector<Bytes> Bus() const
-    {
-        std::vector<Bytes> bus;
-        for (const I2CTransaction& t : emulator.Transactions())
-            bus.push_back(t.written);
-        return bus;
+        RegsFixture::SetUp();
+        KnownFlatState();
     }
 
     std::uint8_t& Reg(int a) { return emulator.Slave().Flat(static_cast<std::uint16_t>(a)); }
 
-    Ch341Emulator& emulator = Ch341Emulator::Instance();
-    ScriptedResponder ui;
 };
 
 } // namespace
@@ -190,7 +110,7 @@ TEST_F(Tq4120Register, ReadFieldTakesEachRegistersBitsInTurn)
             std::uint64_t want = 0;
             for (const Part& part : c.parts) {
                 Reg(part.address) = fill;
-                reads.push_back(Read16(part.address));
+                reads.push_back(ReadReg16(part.address));
                 if (part.shift < 32)
                     want |= static_cast<std::uint64_t>((fill & ~part.keep & 0xFF) >> part.lo) << part.shift;
             }
@@ -213,9 +133,9 @@ TEST_F(Tq4120Register, FailedReadGivesZeroForItsRegisterOnly)
 {
     Reg(0x020c) = 0xF0;
     Reg(0x020d) = 0xAB;
-    emulator.FailTransfer(UsbFault::Io, kTransfersPerRead);
+    emulator.FailTransfer(UsbFault::Io, kTransfersPerTransaction);
     EXPECT_EQ(g_tq4120Register.ReadField(Field("at_bd_h_p2_")), 0x00F);
-    EXPECT_EQ(Bus(), std::vector<Bytes>{Read16(0x020c)});
+    EXPECT_EQ(Bus(), std::vector<Bytes>{ReadReg16(0x020c)});
 
     emulator.ClearLog();
     emulator.Unplug();
@@ -227,7 +147,7 @@ TEST_F(Tq4120Register, WriteFieldMergesEachRegister)
     Reg(0x020c) = 0x35;
     Reg(0x020d) = 0x11;
     g_tq4120Register.WriteField(0xABC, Field("at_bd_h_p2_"));
-    EXPECT_EQ(Bus(), (std::vector<Bytes>{Read16(0x020c), Write16(0x020c, 0xC5), Read16(0x020d), Write16(0x020d, 0xAB)}));
+    EXPECT_EQ(Bus(), (std::vector<Bytes>{ReadReg16(0x020c), WriteReg16(0x020c, 0xC5), ReadReg16(0x020d), WriteReg16(0x020d, 0xAB)}));
     EXPECT_EQ(g_tq4120Register.ReadField(Field("at_bd_h_p2_")), 0xABC);
 }
 
@@ -240,13 +160,13 @@ TEST_F(Tq4120Register, WriteFieldKeepsTheBitsAroundTheField)
     };
     const Case cases[] = {
         // Bits above the width are dropped; the other bits of the register stay as read.
-        {"if_gamma0_", -1, {Write16(0x01c4, 0xFD), Write16(0x01c5, 0xAF)}},
-        {"afe_sp_reserved_7", 0x1FE, {Write16(0x0255, 0x5A), Write16(0x0256, 0xFF)}},
+        {"if_gamma0_", -1, {WriteReg16(0x01c4, 0xFD), WriteReg16(0x01c5, 0xAF)}},
+        {"afe_sp_reserved_7", 0x1FE, {WriteReg16(0x0255, 0x5A), WriteReg16(0x0256, 0xFF)}},
         // The last register of the 35-bit field takes copies of the value's sign bit.
         {"lvds_prd_val",
          static_cast<std::int32_t>(0x80000001u),
-         {Write16(0x02cd, 0x01), Write16(0x02ce, 0x00), Write16(0x02cf, 0x00), Write16(0x02d0, 0x80),
-          Write16(0x02d1, 0xA7)}},
+         {WriteReg16(0x02cd, 0x01), WriteReg16(0x02ce, 0x00), WriteReg16(0x02cf, 0x00), WriteReg16(0x02d0, 0x80),
+          WriteReg16(0x02d1, 0xA7)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -257,7 +177,7 @@ TEST_F(Tq4120Register, WriteFieldKeepsTheBitsAroundTheField)
         g_tq4120Register.WriteField(c.value, Field(c.name));
         std::vector<Bytes> want;
         for (const Bytes& write : c.bus) {
-            want.push_back(Read16(static_cast<std::uint16_t>(write[1] | write[2] << 8)));
+            want.push_back(ReadReg16(static_cast<std::uint16_t>(write[1] | write[2] << 8)));
             want.push_back(write);
         }
         EXPECT_EQ(Bus(), want);
@@ -270,7 +190,7 @@ TEST_F(Tq4120Register, WriteFieldSkipsARegisterWhoseReadFails)
     Reg(0x020d) = 0x11;
     emulator.FailTransfer(UsbFault::Io);
     g_tq4120Register.WriteField(0xABC, Field("at_bd_h_p2_"));
-    EXPECT_EQ(Bus(), (std::vector<Bytes>{Read16(0x020d), Write16(0x020d, 0xAB)}));
+    EXPECT_EQ(Bus(), (std::vector<Bytes>{ReadReg16(0x020d), WriteReg16(0x020d, 0xAB)}));
     EXPECT_EQ(Reg(0x020c), 0x35);
 }
 
@@ -280,10 +200,7 @@ namespace {
 // script, independently of this code.
 std::string ExpectedDump()
 {
-    std::ifstream in(TQ4120_DATA_DIR "/tq4120_dump.txt", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return FileText(TQ4120_DATA_DIR "/tq4120_dump.txt");
 }
 
 std::vector<std::string> Lines(const std::string& text)
@@ -400,8 +317,7 @@ TEST_F(Tq4120Register, PrintFieldShowsStartBitAndAddress)
 // triggers and latches.
 TEST_F(Tq4120Register, DumpLoadsBack)
 {
-    Host host;
-    SetRegsHost(&host);
+    host.current = &g_tq4120Register;
     FilePtr file(std::tmpfile());
     g_tq4120Register.SaveToTxt(file.get());
     std::vector<std::int32_t> dumped;
@@ -409,7 +325,7 @@ TEST_F(Tq4120Register, DumpLoadsBack)
         dumped.push_back(g_tq4120Register.ReadField(field));
 
     for (int a = 0; a < BankedSlave::kFlatSize; ++a)
-        Reg(a) = static_cast<std::uint8_t>(~KnownByte(a));
+        Reg(a) = static_cast<std::uint8_t>(~KnownFlatByte(a));
     g_txtproc16.Load(file.get());
     EXPECT_FALSE(host.lines.empty());
 

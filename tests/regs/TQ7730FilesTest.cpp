@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,10 +18,7 @@ namespace {
 // table by a script, for the known state, independently of this code.
 std::string Expected(const char* name)
 {
-    std::ifstream in(std::string(TQ7730_DATA_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return FileText(std::string(TQ7730_DATA_DIR) + "/" + name);
 }
 
 std::vector<std::string> Lines(const std::string& text)
@@ -79,7 +75,7 @@ protected:
 
 TEST_F(TQ7730FilesTest, DumpOfTheKnownStateMatchesTheExpectedFile)
 {
-    KnownState();
+    KnownBankedState();
     std::string title;
     int bar = -1;
     WhenTransactions(1, [&] {
@@ -103,7 +99,7 @@ TEST_F(TQ7730FilesTest, DumpOfTheKnownStateMatchesTheExpectedFile)
 
 TEST_F(TQ7730FilesTest, ExportOfTheKnownStateMatchesTheExpectedFile)
 {
-    KnownState();
+    KnownBankedState();
     const std::string batch = Export();
     EXPECT_EQ(batch, Expected("tq7730_export.bat"));
     EXPECT_EQ(Count(true), 451u);
@@ -144,7 +140,7 @@ TEST_F(TQ7730FilesTest, CancelledExportStillWritesItsFixedLines)
     ASSERT_EQ(whole.size(), 461u);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        KnownState();
+        KnownBankedState();
         WhenTransactions(c.escDuring + 1, [] {
             QWidget* popup = Popup();
             ASSERT_NE(popup, nullptr);
@@ -180,7 +176,7 @@ TEST_F(TQ7730FilesTest, CancelledExportStillWritesItsFixedLines)
 
 TEST_F(TQ7730FilesTest, NullFileIsANoOp)
 {
-    KnownState();
+    KnownBankedState();
     g_tq7730Register.SaveToTxt(nullptr);
     g_tq7730Register.WriteAllRegister(nullptr);
     g_tq7730Register.PrintField(g_tq7730Fields.front(), nullptr);
@@ -190,7 +186,7 @@ TEST_F(TQ7730FilesTest, NullFileIsANoOp)
 
 TEST_F(TQ7730FilesTest, FailedReadsGiveZeroesAndBankZeroIsRestored)
 {
-    KnownState();
+    KnownBankedState();
     g_pLink->SetDeviceAddress(0x50); // nothing answers there
     const std::vector<std::string> batch = Lines(Export());
     ASSERT_EQ(batch.size(), 461u);
@@ -219,7 +215,7 @@ TEST_F(TQ7730FilesTest, FailedReadsGiveZeroesAndBankZeroIsRestored)
 
 TEST_F(TQ7730FilesTest, LoadedDumpGivesBackEveryField)
 {
-    KnownState();
+    KnownBankedState();
     std::vector<std::int32_t> dumped;
     for (const RegField& field : g_tq7730Fields)
         dumped.push_back(g_tq7730Register.ReadField(field));
@@ -230,7 +226,7 @@ TEST_F(TQ7730FilesTest, LoadedDumpGivesBackEveryField)
     for (int bank = 0; bank < BankedSlave::kPages; ++bank)
         for (int sub = 0; sub < 0xF0; ++sub)
             emulator.Slave().Paged(bank, static_cast<std::uint8_t>(sub)) =
-                static_cast<std::uint8_t>(~Known(bank, sub) ^ sub);
+                static_cast<std::uint8_t>(~KnownByte(bank, sub) ^ sub);
     std::rewind(file.get());
     g_txtproc.Load(file.get());
     EXPECT_FALSE(host.lines.empty());

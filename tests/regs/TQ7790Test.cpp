@@ -1,12 +1,7 @@
-#include "Ch341Emulator.h"
-#include "I2CLink.h"
-#include "RegsHost.h"
-#include "ScriptedResponder.h"
+#include "RegsFixture.h"
 #include "TQ7790Fields.h"
 #include "TQ7790Register.h"
 #include "Txtproc.h"
-#include "UiServices.h"
-#include "usbio.h"
 
 #include <QApplication>
 #include <QProgressBar>
@@ -17,38 +12,14 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <set>
-#include <sstream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-// USB transfers of one single-byte read or write, for aiming an injected fault.
-constexpr unsigned kPerTransaction = 2;
-constexpr int kStartPage = 3;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-Bytes W(std::uint8_t sub, std::uint8_t value)
-{
-    return {0x1A, sub, value};
-}
-
-Bytes R(std::uint8_t sub)
-{
-    return {0x1A, sub, 0x1B};
-}
 
 std::vector<Bytes> Repeat(const Bytes& transaction, std::size_t times)
 {
@@ -61,46 +32,17 @@ std::vector<Bytes> operator+(std::vector<Bytes> a, const std::vector<Bytes>& b)
     return a;
 }
 
-std::uint8_t KnownByte(int bank, int sub)
+// Derived from the table rows, the export blocks and the dump layout by a script, independently
+// of this code, for the device in KnownBankedState().
+std::string ExpectedFile(const char* name)
 {
-    return static_cast<std::uint8_t>(sub * 7 + bank * 29 + 0x35);
+    return FileText(std::string(TQ7790_DATA_DIR) + "/" + name);
 }
 
 const RegField& Field(std::string_view name)
 {
-    for (const RegField& field : g_tq7790Fields) {
-        const std::string_view padded = field.name.View();
-        if (padded.substr(0, padded.find_last_not_of(' ') + 1) == name)
-            return field;
-    }
-    throw std::out_of_range(std::string(name));
+    return FieldNamed(g_tq7790Fields, name);
 }
-
-std::string Contents(std::FILE* file)
-{
-    std::string text;
-    std::rewind(file);
-    for (int c; (c = std::fgetc(file)) != EOF;)
-        text.push_back(static_cast<char>(c));
-    return text;
-}
-
-// Derived from the table rows, the export blocks and the dump layout by a script, independently
-// of this code, for the device in KnownState().
-std::string ExpectedFile(const char* name)
-{
-    std::ifstream in(std::string(TQ7790_DATA_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The TQ7790 register set as the current one, for the loader's bank selections.
-class Host : public RegsHost {
-public:
-    void AddLog(std::string) override {}
-    TQRegister* CurrentRegister() const override { return &g_tq7790Register; }
-};
 
 // What a progress window showed while an operation ran.
 struct Shown {
@@ -111,48 +53,8 @@ struct Shown {
 };
 
 // The adapter open on the USB transport, the slave as built, every box answered by a script.
-class TQ7790Test : public ::testing::Test {
+class TQ7790Test : public RegsFixture {
 protected:
-    void SetUp() override
-    {
-        USBIO_CloseDevice(0);
-        emulator.Reset();
-        SetUiResponder(&ui);
-        USBIO_SetStream(0, 0);
-        g_pLink->SetTransport(LinkUsb);
-        ASSERT_NE(USBIO_OpenDevice(0), INVALID_HANDLE_VALUE);
-        emulator.ClearLog();
-    }
-
-    void TearDown() override
-    {
-        emulator.SetPlugSource({});
-        SetRegsHost(nullptr);
-        SetUiResponder(nullptr);
-        USBIO_CloseDevice(0);
-        EXPECT_EQ(emulator.ProtocolErrors(), std::vector<std::string>{});
-        for (const auto& box : ui.boxes)
-            ADD_FAILURE() << "box: " << box.text;
-    }
-
-    // Every bank filled with its pattern and page 3 selected; nothing on the bus yet.
-    void KnownState()
-    {
-        for (int bank = 0; bank < BankedSlave::kPages; ++bank)
-            for (int sub = 0; sub < BankedSlave::kPageRegister; ++sub)
-                emulator.Slave().Paged(bank, static_cast<std::uint8_t>(sub)) = KnownByte(bank, sub);
-        g_pLink->Write8(0x1A, 0xF0, kStartPage);
-        emulator.ClearLog();
-    }
-
-    std::vector<Bytes> Bus() const
-    {
-        std::vector<Bytes> bus;
-        for (const I2CTransaction& t : emulator.Transactions())
-            bus.push_back(t.written);
-        return bus;
-    }
-
     std::size_t Count(bool reads) const
     {
         std::size_t n = 0;
@@ -176,8 +78,6 @@ protected:
         });
     }
 
-    Ch341Emulator& emulator = Ch341Emulator::Instance();
-    ScriptedResponder ui;
     std::optional<Shown> shown;
 };
 
@@ -207,7 +107,7 @@ TEST_F(TQ7790Test, IdentificationReadsAllThreeBytesOfBankZero)
         g_pLink->Write8(0x1A, 0xF0, static_cast<std::uint8_t>(c.pageBefore));
         emulator.ClearLog();
         EXPECT_EQ(g_tq7790Register.CheckChipId(), c.expected);
-        EXPECT_EQ(Bus(), (std::vector<Bytes>{W(0xF0, 0x00), R(0x01), R(0x02), R(0x03)}));
+        EXPECT_EQ(Bus(), (std::vector<Bytes>{Write8(0xF0, 0x00), Read8(0x01), Read8(0x02), Read8(0x03)}));
         EXPECT_EQ(emulator.Slave().Page(), 0);
     }
 }
@@ -216,7 +116,7 @@ TEST_F(TQ7790Test, AFailedIdentificationReadCountsAsZero)
 {
     for (std::uint8_t i = 0; i < 3; ++i)
         emulator.Slave().Paged(0, static_cast<std::uint8_t>(i + 1)) = std::array<std::uint8_t, 3>{0xF2, 0x18, 0x03}[i];
-    emulator.FailTransfer(UsbFault::Io, 2 * kPerTransaction);
+    emulator.FailTransfer(UsbFault::Io, 2 * kTransfersPerTransaction);
     EXPECT_FALSE(g_tq7790Register.CheckChipId());
     EXPECT_EQ(emulator.Slave().Page(), 0);
     EXPECT_TRUE(g_tq7790Register.CheckChipId()) << "the device answers again";
@@ -233,11 +133,11 @@ TEST_F(TQ7790Test, BankRegisterWithoutATransfer)
 
 TEST_F(TQ7790Test, ReadsAFieldBitByBitAfterSelectingItsBank)
 {
-    KnownState();
+    KnownBankedState();
     const std::uint32_t expected =
         KnownByte(0, 0x51) | KnownByte(0, 0x52) << 8 | (KnownByte(0, 0x53) & 0x3Fu) << 16;
     EXPECT_EQ(g_tq7790Register.ReadField(Field("pad_gpio_o_")), static_cast<std::int32_t>(expected));
-    EXPECT_EQ(Bus(), std::vector<Bytes>{W(0xF0, 0)} + Repeat(R(0x51), 8) + Repeat(R(0x52), 8) + Repeat(R(0x53), 6));
+    EXPECT_EQ(Bus(), std::vector<Bytes>{Write8(0xF0, 0)} + Repeat(Read8(0x51), 8) + Repeat(Read8(0x52), 8) + Repeat(Read8(0x53), 6));
     EXPECT_EQ(emulator.Slave().Page(), 0);
 }
 
@@ -256,25 +156,25 @@ TEST_F(TQ7790Test, WritesWholeBytesPlainAndSharedBytesMerged)
          Field("pad_gpio_o_"),
          0x2ABCDE,
          {{0x53, 0xC0}},
-         {W(0xF0, 0), W(0x51, 0xDE), W(0x52, 0xBC), R(0x53), W(0x53, 0xEA)}},
-        {"one bit set", Field("rst_border_det"), 1, {{0xB5, 0x00}}, {W(0xF0, 0), R(0xB5), W(0xB5, 0x10)}},
+         {Write8(0xF0, 0), Write8(0x51, 0xDE), Write8(0x52, 0xBC), Read8(0x53), Write8(0x53, 0xEA)}},
+        {"one bit set", Field("rst_border_det"), 1, {{0xB5, 0x00}}, {Write8(0xF0, 0), Read8(0xB5), Write8(0xB5, 0x10)}},
         {"every bit of the value set", Field("rst_border_det"), -1, {{0xB5, 0xE0}},
-         {W(0xF0, 0), R(0xB5), W(0xB5, 0xF0)}},
-        {"one whole byte", RegField("whole", 8, 3, 0x20 * 8, " #"), 0x1A5, {}, {W(0xF0, 3), W(0x20, 0xA5)}},
+         {Write8(0xF0, 0), Read8(0xB5), Write8(0xB5, 0xF0)}},
+        {"one whole byte", RegField("whole", 8, 3, 0x20 * 8, " #"), 0x1A5, {}, {Write8(0xF0, 3), Write8(0x20, 0xA5)}},
         {"eight bits from bit 4",
          RegField("straddle", 8, 3, 0x20 * 8 + 4, " #"),
          0xA5,
          {{0x20, 0x0F}, {0x21, 0xF0}},
-         {W(0xF0, 3), R(0x20), W(0x20, 0x5F), R(0x21), W(0x21, 0xFA)}},
-        {"no bits", RegField("none", 0, 5, 0x20 * 8, " #"), -1, {}, {W(0xF0, 5)}},
+         {Write8(0xF0, 3), Read8(0x20), Write8(0x20, 0x5F), Read8(0x21), Write8(0x21, 0xFA)}},
+        {"no bits", RegField("none", 0, 5, 0x20 * 8, " #"), -1, {}, {Write8(0xF0, 5)}},
         {"32 bits, the sign bit last", Field("afe_sp_reserved8"), INT32_MIN, {},
-         {W(0xF0, 2), W(0x69, 0), W(0x6A, 0), W(0x6B, 0), W(0x6C, 0x80)}},
+         {Write8(0xF0, 2), Write8(0x69, 0), Write8(0x6A, 0), Write8(0x6B, 0), Write8(0x6C, 0x80)}},
         {"two runs, bit by bit",
          RegField("split", 4, 1, 0x02 * 8 + 6, 0x02 * 8 + 7, 0x05 * 8, 0x05 * 8 + 1, " #"),
          0b1010,
          {{0x02, 0x40}, {0x05, 0x01}},
-         {W(0xF0, 1), R(0x02), W(0x02, 0x00), R(0x02), W(0x02, 0x80), R(0x05), W(0x05, 0x00), R(0x05),
-          W(0x05, 0x02)}},
+         {Write8(0xF0, 1), Read8(0x02), Write8(0x02, 0x00), Read8(0x02), Write8(0x02, 0x80), Read8(0x05), Write8(0x05, 0x00), Read8(0x05),
+          Write8(0x05, 0x02)}},
     };
     for (const WriteCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -291,7 +191,7 @@ TEST_F(TQ7790Test, ReadEdgeCases)
 {
     const RegField none("none", 0, 5, 0x20 * 8, " #");
     EXPECT_EQ(g_tq7790Register.ReadField(none), 0);
-    EXPECT_EQ(Bus(), std::vector<Bytes>{W(0xF0, 5)});
+    EXPECT_EQ(Bus(), std::vector<Bytes>{Write8(0xF0, 5)});
 
     for (std::uint8_t sub = 0x69; sub <= 0x6C; ++sub)
         emulator.Slave().Paged(2, sub) = 0xFF;
@@ -304,7 +204,7 @@ TEST_F(TQ7790Test, ReadEdgeCases)
     emulator.Slave().Paged(1, 0x05) = 0x02;
     emulator.ClearLog();
     EXPECT_EQ(g_tq7790Register.ReadField(split), 0b1010);
-    EXPECT_EQ(Bus(), (std::vector<Bytes>{W(0xF0, 1), R(0x02), R(0x02), R(0x05), R(0x05)}));
+    EXPECT_EQ(Bus(), (std::vector<Bytes>{Write8(0xF0, 1), Read8(0x02), Read8(0x02), Read8(0x05), Read8(0x05)}));
 
     g_pLink->Write8(0x1A, 0xF0, 0);
     emulator.Slave().Paged(0, 0x00) = 0x80;
@@ -313,17 +213,17 @@ TEST_F(TQ7790Test, ReadEdgeCases)
     EXPECT_TRUE(g_tq7790Register.ReadBit(0x1A, 7));
     EXPECT_TRUE(g_tq7790Register.ReadBit(0x1A, 8));
     EXPECT_FALSE(g_tq7790Register.ReadBit(0x1A, 6));
-    EXPECT_EQ(Bus(), (std::vector<Bytes>{R(0x00), R(0x01), R(0x00)}));
+    EXPECT_EQ(Bus(), (std::vector<Bytes>{Read8(0x00), Read8(0x01), Read8(0x00)}));
 }
 
 TEST_F(TQ7790Test, AFailedReadCountsAsZeroAndIsNeverWrittenBack)
 {
     for (std::uint8_t sub = 0x51; sub <= 0x53; ++sub)
         emulator.Slave().Paged(0, sub) = 0xFF;
-    emulator.FailTransfer(UsbFault::Io, 1 * kPerTransaction);
+    emulator.FailTransfer(UsbFault::Io, 1 * kTransfersPerTransaction);
     EXPECT_EQ(g_tq7790Register.ReadField(Field("pad_gpio_o_")), 0x3FFFFE);
 
-    emulator.FailTransfer(UsbFault::Io, 3 * kPerTransaction);
+    emulator.FailTransfer(UsbFault::Io, 3 * kTransfersPerTransaction);
     g_tq7790Register.WriteField(0, Field("pad_gpio_o_"));
     EXPECT_EQ(emulator.Slave().Paged(0, 0x51), 0x00);
     EXPECT_EQ(emulator.Slave().Paged(0, 0x52), 0x00);
@@ -343,7 +243,7 @@ TEST_F(TQ7790Test, AFailedReadCountsAsZeroAndIsNeverWrittenBack)
 
 TEST_F(TQ7790Test, ExportOfTheKnownState)
 {
-    KnownState();
+    KnownBankedState();
     WatchProgress("Write tq all register.");
     const FilePtr file(std::tmpfile());
     g_tq7790Register.WriteAllRegister(file.get());
@@ -352,9 +252,9 @@ TEST_F(TQ7790Test, ExportOfTheKnownState)
     EXPECT_EQ(Count(false), 20u);
     const std::vector<Bytes> bus = Bus();
     ASSERT_GE(bus.size(), 2u);
-    EXPECT_EQ(bus.front(), R(0xF0));
-    EXPECT_EQ((std::vector<Bytes>{bus.end() - 2, bus.end()}), (std::vector<Bytes>{W(0xF0, 2), W(0xF0, kStartPage)}));
-    EXPECT_EQ(emulator.Slave().Page(), kStartPage);
+    EXPECT_EQ(bus.front(), Read8(0xF0));
+    EXPECT_EQ((std::vector<Bytes>{bus.end() - 2, bus.end()}), (std::vector<Bytes>{Write8(0xF0, 2), Write8(0xF0, kKnownBank)}));
+    EXPECT_EQ(emulator.Slave().Page(), kKnownBank);
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->title, "Write tq all register.");
     EXPECT_EQ(shown->minimum, 0);
@@ -364,9 +264,9 @@ TEST_F(TQ7790Test, ExportOfTheKnownState)
 
 TEST_F(TQ7790Test, ExportWritesZeroForAFailedReadAndRestoresBankZeroWhenItsReadFailed)
 {
-    KnownState();
+    KnownBankedState();
     // After the bank read, the bank selection and the read of 0x50.
-    emulator.FailTransfer(UsbFault::Io, 3 * kPerTransaction);
+    emulator.FailTransfer(UsbFault::Io, 3 * kTransfersPerTransaction);
     const FilePtr file(std::tmpfile());
     g_tq7790Register.WriteAllRegister(file.get());
     const std::string text = Contents(file.get());
@@ -376,7 +276,7 @@ TEST_F(TQ7790Test, ExportWritesZeroForAFailedReadAndRestoresBankZeroWhenItsReadF
     emulator.FailTransfer(UsbFault::Io, 0);
     g_tq7790Register.WriteAllRegister(file.get());
     const std::vector<Bytes> bus = Bus();
-    EXPECT_EQ((std::vector<Bytes>{bus.end() - 2, bus.end()}), (std::vector<Bytes>{W(0xF0, 2), W(0xF0, 0)}));
+    EXPECT_EQ((std::vector<Bytes>{bus.end() - 2, bus.end()}), (std::vector<Bytes>{Write8(0xF0, 2), Write8(0xF0, 0)}));
 }
 
 TEST_F(TQ7790Test, WriteRegRangeWithNothingToRead)
@@ -385,7 +285,7 @@ TEST_F(TQ7790Test, WriteRegRangeWithNothingToRead)
     EXPECT_EQ(WriteRegRange(file.get(), 4, 5, 3, "rem none"), -1);
     EXPECT_EQ(WriteRegRange(file.get(), 1, 4, 3, "rem %s"), 0);
     EXPECT_EQ(Contents(file.get()), "\nrem none\ni2crw 1a f0 04\n\nrem %s\ni2crw 1a f0 01\n");
-    EXPECT_EQ(Bus(), (std::vector<Bytes>{W(0xF0, 4), W(0xF0, 1)}));
+    EXPECT_EQ(Bus(), (std::vector<Bytes>{Write8(0xF0, 4), Write8(0xF0, 1)}));
 }
 
 TEST_F(TQ7790Test, NoFileNoWork)
@@ -400,7 +300,7 @@ TEST_F(TQ7790Test, NoFileNoWork)
 
 TEST_F(TQ7790Test, DumpOfTheKnownState)
 {
-    KnownState();
+    KnownBankedState();
     WatchProgress("Save to txt");
     const FilePtr file(std::tmpfile());
     g_tq7790Register.SaveToTxt(file.get());
@@ -409,8 +309,8 @@ TEST_F(TQ7790Test, DumpOfTheKnownState)
     EXPECT_EQ(Count(false), 1382u);
     const std::vector<Bytes> bus = Bus();
     ASSERT_FALSE(bus.empty());
-    EXPECT_EQ(bus.front(), R(0xF0));
-    EXPECT_EQ(bus.back(), W(0xF0, kStartPage));
+    EXPECT_EQ(bus.front(), Read8(0xF0));
+    EXPECT_EQ(bus.back(), Write8(0xF0, kKnownBank));
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->title, "Save to txt");
     EXPECT_EQ(shown->value, 0);
@@ -418,11 +318,11 @@ TEST_F(TQ7790Test, DumpOfTheKnownState)
 
 TEST_F(TQ7790Test, DumpRestoresBankZeroWhenItsReadFailed)
 {
-    KnownState();
+    KnownBankedState();
     emulator.FailTransfer(UsbFault::Io, 0);
     const FilePtr file(std::tmpfile());
     g_tq7790Register.SaveToTxt(file.get());
-    EXPECT_EQ(Bus().back(), W(0xF0, 0));
+    EXPECT_EQ(Bus().back(), Write8(0xF0, 0));
 }
 
 TEST_F(TQ7790Test, PrintFieldGivesEveryRunOfASplitField)
@@ -442,7 +342,7 @@ TEST_F(TQ7790Test, PrintFieldGivesEveryRunOfASplitField)
 
 TEST_F(TQ7790Test, LoadingTheDumpRestoresEveryField)
 {
-    KnownState();
+    KnownBankedState();
     std::vector<std::int32_t> dumped;
     for (const RegField& field : g_tq7790Fields)
         dumped.push_back(g_tq7790Register.ReadField(field));
@@ -453,8 +353,7 @@ TEST_F(TQ7790Test, LoadingTheDumpRestoresEveryField)
         for (int sub = 0; sub < BankedSlave::kPageRegister; ++sub)
             emulator.Slave().Paged(bank, static_cast<std::uint8_t>(sub)) =
                 static_cast<std::uint8_t>(~KnownByte(bank, sub));
-    Host host;
-    SetRegsHost(&host);
+    host.current = &g_tq7790Register;
     std::rewind(file.get());
     g_txtproc.Load(file.get());
 
