@@ -1,5 +1,7 @@
 #include "CommandBudget.h"
 
+#include "TextScan.h"
+
 #include <array>
 #include <cctype>
 #include <cstdint>
@@ -20,17 +22,6 @@ bool IsBlank(char c)
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The interpreter's reading of one number at p, as its largest possible value: a piece may cut
 // the digits short, never make them more.
 std::optional<std::uint64_t> ScanNumber(std::string_view line, std::size_t& p)
@@ -42,12 +33,12 @@ std::optional<std::uint64_t> ScanNumber(std::string_view line, std::size_t& p)
     bool negative = false;
     if (at(s) == '+' || at(s) == '-')
         negative = line[s++] == '-';
-    if (at(s) == '0' && (at(s + 1) == 'x' || at(s + 1) == 'X') && HexDigit(at(s + 2)) >= 0)
+    if (at(s) == '0' && (at(s + 1) == 'x' || at(s + 1) == 'X') && HexDigitValue(at(s + 2)) >= 0)
         s += 2;
-    if (HexDigit(at(s)) < 0)
+    if (HexDigitValue(at(s)) < 0)
         return std::nullopt;
     std::uint64_t value = 0;
-    for (int d; (d = HexDigit(at(s))) >= 0; ++s)
+    for (int d; (d = HexDigitValue(at(s))) >= 0; ++s)
         value = value > kHuge ? value : value * 16 + static_cast<std::uint64_t>(d);
     p = s;
     if (negative && value != 0)
