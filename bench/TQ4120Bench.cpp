@@ -96,10 +96,10 @@ void RegisterTQ4120Benchmarks(std::vector<RatioCheck>& checks)
     for (auto* b : {bare, dump, toFile})
         b->UseManualTime()->Iterations(1)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond);
 
-    checks.push_back({"TQ4120: one dump / as many bare 16-bit register reads", "tq4120/dump", "",
+    checks.push_back({"7. TQ4120: one dump / as many bare 16-bit register reads", "tq4120/dump", "",
                       "tq4120/bare_reads", "", "", 1.5});
-    checks.push_back({"TQ4120: one dump into a file / as many bare register reads", "tq4120/dump_to_file", "",
+    checks.push_back({"7. TQ4120: one dump into a file / as many bare register reads", "tq4120/dump_to_file", "",
                       "tq4120/bare_reads", "", "", 0});
-    checks.push_back({"TQ4120: register reads per dump", "tq4120/dump", "reads", "", "", "reads", 0});
-    checks.push_back({"TQ4120: USB round trips per dump", "tq4120/dump", "round_trips", "", "", "round trips", 0});
+    checks.push_back({"7. TQ4120: register reads per dump", "tq4120/dump", "reads", "", "", "reads", 0});
+    checks.push_back({"7. TQ4120: USB round trips per dump", "tq4120/dump", "round_trips", "", "", "round trips", 0});
 }

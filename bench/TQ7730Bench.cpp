@@ -114,14 +114,14 @@ void RegisterTQ7730Benchmarks(std::vector<RatioCheck>& checks)
     // An emulated transfer costs a fraction of a microsecond, so the progress window (its
     // profile position read and written, and the export's steps) outweighs the transfers; the
     // bound applies to what the register set adds over both.
-    checks.push_back({"TQ7730: dump / as many bare single-byte transfers", "tq7730/dump", "", "tq7730/dump_bare", "",
+    checks.push_back({"8. TQ7730: dump / as many bare single-byte transfers", "tq7730/dump", "", "tq7730/dump_bare", "",
                       "", 0});
-    checks.push_back({"TQ7730: export / as many bare single-byte transfers", "tq7730/export", "",
+    checks.push_back({"8. TQ7730: export / as many bare single-byte transfers", "tq7730/export", "",
                       "tq7730/export_bare", "", "", 0});
-    checks.push_back({"TQ7730: dump / the same transfers under a progress window", "tq7730/dump", "",
+    checks.push_back({"8. TQ7730: dump / the same transfers under a progress window", "tq7730/dump", "",
                       "tq7730/dump_bare_window", "", "", 1.5});
-    checks.push_back({"TQ7730: export / the same transfers and steps under a progress window", "tq7730/export", "",
+    checks.push_back({"8. TQ7730: export / the same transfers and steps under a progress window", "tq7730/export", "",
                       "tq7730/export_bare_window", "", "", 1.5});
-    checks.push_back({"TQ7730: transfers per dump", "tq7730/dump", "transfers", "", "", "transfers", 0});
-    checks.push_back({"TQ7730: transfers per export", "tq7730/export", "transfers", "", "", "transfers", 0});
+    checks.push_back({"8. TQ7730: transfers per dump", "tq7730/dump", "transfers", "", "", "transfers", 0});
+    checks.push_back({"8. TQ7730: transfers per export", "tq7730/export", "transfers", "", "", "transfers", 0});
 }

@@ -122,14 +122,14 @@ void RegisterTQ7790Benchmarks(std::vector<RatioCheck>& checks)
     for (auto* b : {dump, dumpBare, dumpWindow, exportAll, exportBare, exportWindow})
         b->UseManualTime()->Iterations(1)->Repetitions(kRepetitions)->Unit(benchmark::kMillisecond);
 
-    checks.push_back({"7. TQ7790: one dump / as many bare Read8 and Write8 in its window", "tq7790/dump", "",
+    checks.push_back({"9. TQ7790: one dump / as many bare Read8 and Write8 in its window", "tq7790/dump", "",
                       "tq7790/dump_bare_transfers_in_window", "", "", 1.5});
-    checks.push_back({"7. TQ7790: one export / as many bare Read8 and Write8 in its window", "tq7790/export", "",
+    checks.push_back({"9. TQ7790: one export / as many bare Read8 and Write8 in its window", "tq7790/export", "",
                       "tq7790/export_bare_transfers_in_window", "", "", 1.5});
-    checks.push_back({"7. TQ7790: one dump / as many bare Read8 and Write8", "tq7790/dump", "",
+    checks.push_back({"9. TQ7790: one dump / as many bare Read8 and Write8", "tq7790/dump", "",
                       "tq7790/dump_bare_transfers", "", "", 0});
-    checks.push_back({"7. TQ7790: one export / as many bare Read8 and Write8", "tq7790/export", "",
+    checks.push_back({"9. TQ7790: one export / as many bare Read8 and Write8", "tq7790/export", "",
                       "tq7790/export_bare_transfers", "", "", 0});
-    checks.push_back({"7. TQ7790: transfers per dump", "tq7790/dump", "transfers", "", "", "transfers", 0});
-    checks.push_back({"7. TQ7790: transfers per export", "tq7790/export", "transfers", "", "", "transfers", 0});
+    checks.push_back({"9. TQ7790: transfers per dump", "tq7790/dump", "transfers", "", "", "transfers", 0});
+    checks.push_back({"9. TQ7790: transfers per export", "tq7790/export", "transfers", "", "", "transfers", 0});
 }
