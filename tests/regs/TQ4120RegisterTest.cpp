@@ -427,10 +427,16 @@ TEST_F(Tq4120Register, DumpLoadsBack)
     }
 }
 
-TEST_F(Tq4120Register, StartBitOutsideItsByteTouchesNothing)
+// Records no table holds: a start bit outside its byte, or a width that carries the span of
+// width and start bit past 8 bits.
+TEST_F(Tq4120Register, RecordsThatNameNoBitTouchNothing)
 {
-    const RegField16 field("name", 8, 0x0400, 9, "#");
-    EXPECT_EQ(g_tq4120Register.ReadField(field), 0);
-    g_tq4120Register.WriteField(-1, field);
-    EXPECT_EQ(Bus(), std::vector<Bytes>{});
+    for (const RegField16& field : {RegField16("name", 8, 0x0400, 9, "#"), RegField16("name", 255, 0x0400, 7, "#"),
+                                    RegField16("name", 250, 0x0400, 7, "#")}) {
+        SCOPED_TRACE(testing::Message() << int{field.width} << " bits from bit " << int{field.start_bit});
+        emulator.ClearLog();
+        EXPECT_EQ(g_tq4120Register.ReadField(field), 0);
+        g_tq4120Register.WriteField(-1, field);
+        EXPECT_EQ(Bus(), std::vector<Bytes>{});
+    }
 }
