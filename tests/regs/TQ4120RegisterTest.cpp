@@ -388,6 +388,15 @@ TEST_F(Tq4120Register, PrintFieldColumns)
     }
 }
 
+TEST_F(Tq4120Register, PrintFieldWritesALongCommentWhole)
+{
+    const std::string comment = "#" + std::string(300, 'c');
+    Reg(0x0400) = 0x00;
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.PrintField(RegField16("name", 1, 0x0400, 0, comment), file.get());
+    EXPECT_EQ(Contents(file.get()), "name" + std::string(45, ' ') + "0        1        0400[0] " + comment + "\n");
+}
+
 TEST_F(Tq4120Register, PrintFieldShowsStartBitAndAddress)
 {
     Reg(0x039e) = 0x80;
