@@ -447,8 +447,9 @@ struct FieldRegister {
 template <typename Visit>
 void ForEachRegister(const RegField16& field, Visit visit)
 {
-    // A start bit outside its byte names no bit of any register.
-    if (field.start_bit > 7)
+    // A start bit outside its byte, or a width whose span with the start bit overflows the 8 bits
+    // it is counted in, names no bit of any register.
+    if (field.start_bit > 7 || field.width + field.start_bit > 0xFF)
         return;
     const auto span = static_cast<std::uint8_t>(field.width + field.start_bit);
     const int count = (span + 7) / 8;

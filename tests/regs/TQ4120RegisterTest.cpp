@@ -305,6 +305,15 @@ TEST_F(Tq4120Register, PrintFieldColumns)
     }
 }
 
+TEST_F(Tq4120Register, PrintFieldWritesALongCommentWhole)
+{
+    const std::string comment = "#" + std::string(300, 'c');
+    Reg(0x0400) = 0x00;
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.PrintField(RegField16("name", 1, 0x0400, 0, comment), file.get());
+    EXPECT_EQ(Contents(file.get()), "name" + std::string(45, ' ') + "0        1        0400[0] " + comment + "\n");
+}
+
 TEST_F(Tq4120Register, PrintFieldShowsStartBitAndAddress)
 {
     Reg(0x039e) = 0x80;
@@ -343,10 +352,16 @@ TEST_F(Tq4120Register, DumpLoadsBack)
     }
 }
 
-TEST_F(Tq4120Register, StartBitOutsideItsByteTouchesNothing)
+// Records no table holds: a start bit outside its byte, or a width that carries the span of
+// width and start bit past 8 bits.
+TEST_F(Tq4120Register, RecordsThatNameNoBitTouchNothing)
 {
-    const RegField16 field("name", 8, 0x0400, 9, "#");
-    EXPECT_EQ(g_tq4120Register.ReadField(field), 0);
-    g_tq4120Register.WriteField(-1, field);
-    EXPECT_EQ(Bus(), std::vector<Bytes>{});
+    for (const RegField16& field : {RegField16("name", 8, 0x0400, 9, "#"), RegField16("name", 255, 0x0400, 7, "#"),
+                                    RegField16("name", 250, 0x0400, 7, "#")}) {
+        SCOPED_TRACE(testing::Message() << int{field.width} << " bits from bit " << int{field.start_bit});
+        emulator.ClearLog();
+        EXPECT_EQ(g_tq4120Register.ReadField(field), 0);
+        g_tq4120Register.WriteField(-1, field);
+        EXPECT_EQ(Bus(), std::vector<Bytes>{});
+    }
 }
