@@ -8,16 +8,24 @@
 #include "UiServices.h"
 #include "usbio.h"
 
+#include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -161,6 +169,69 @@ TEST_F(TQ7790ReviewTest, EveryExportLineCarriesTheAddressOfItsTransfer)
     ASSERT_EQ(slaves.size(), 1079u);
     EXPECT_EQ(std::vector<std::uint8_t>(slaves.begin(), slaves.begin() + 3), std::vector<std::uint8_t>(3, kDevice));
     EXPECT_EQ(std::vector<std::uint8_t>(slaves.begin() + 3, slaves.end()), std::vector<std::uint8_t>(1076, kOther));
+}
+
+// Derived from the table rows, the export blocks and the dump layout by a script, independently
+// of this code, for the device of SetUp.
+std::string ExpectedFile(const char* name)
+{
+    std::ifstream in(std::string(TQ7790_DATA_DIR) + "/" + name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct CancelCase {
+    const char* file;
+    const char* title;
+    std::function<void(std::FILE*)> run;
+    int minimum;
+    int maximum;
+    std::size_t transactions;
+};
+
+// Neither the export nor the dump steps its window or looks at its Cancel button: a click on it
+// halfway changes nothing.
+TEST_F(TQ7790ReviewTest, CancelHalfwayChangesNothing)
+{
+    const std::vector<CancelCase> cases = {
+        {"tq7790_export.bat", "Write tq all register.",
+         [](std::FILE* file) { g_tq7790Register.WriteAllRegister(file); }, 0, 499, 1079},
+        {"tq7790_dump.txt", "Save to txt", [](std::FILE* file) { g_tq7790Register.SaveToTxt(file); }, 0, 100,
+         7842},
+    };
+    for (const CancelCase& c : cases) {
+        SCOPED_TRACE(c.title);
+        g_pLink->Write8(kDevice, 0xF0, 3);
+        emulator.ClearLog();
+        bool clicked = false;
+        std::optional<std::pair<int, int>> range;
+        std::optional<int> value;
+        emulator.SetPlugSource([&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* bar = w->findChild<QProgressBar*>();
+                auto* cancel = w->findChild<QPushButton*>();
+                if (!bar || !cancel || w->windowTitle() != c.title)
+                    continue;
+                range = {bar->minimum(), bar->maximum()};
+                value = bar->value();
+                if (!clicked && emulator.Transactions().size() >= c.transactions / 2) {
+                    cancel->click();
+                    clicked = true;
+                }
+            }
+            return true;
+        });
+        const FilePtr file(std::tmpfile());
+        c.run(file.get());
+        emulator.SetPlugSource({});
+        EXPECT_TRUE(clicked);
+        EXPECT_EQ(Contents(file.get()), ExpectedFile(c.file));
+        EXPECT_EQ(emulator.Transactions().size(), c.transactions);
+        EXPECT_EQ(emulator.Slave().Page(), 3);
+        EXPECT_EQ(range, (std::pair<int, int>{c.minimum, c.maximum}));
+        EXPECT_EQ(value, 0);
+    }
 }
 
 // Bank, first and last sub-address of each block of the export, in the order written.
