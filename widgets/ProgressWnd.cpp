@@ -355,6 +355,14 @@ void CProgressWnd::ShowPending()
         m_textTimer->start();
 }
 
+void CProgressWnd::ShowNow()
+{
+    if (!m_wnd)
+        return;
+    ShowPending();
+    m_wnd->repaint();
+}
+
 bool CProgressWnd::EveryStepShows() const
 {
     return static_cast<long long>(m_nUpper) - m_nLower <= m_wndBar->width();

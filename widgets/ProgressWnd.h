@@ -50,6 +50,9 @@ public:
 
     void Show();
     void Hide();
+    // Puts the latest text and position on the screen now, for a caller about to block the
+    // thread: the steady pace cannot catch up while nothing runs.
+    void ShowNow();
     // Dispatches what is pending and returns at once; never waits. What the program posted
     // (queued clicks and keys, calls, repaints) goes out on every call; the window system is
     // asked once per tick of the system's coarse clock (a few milliseconds), since asking costs a
