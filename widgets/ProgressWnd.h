@@ -118,6 +118,8 @@ private:
     // does the bar with m_nBarValue.
     std::array<char, TextBufferSize> m_text{};
     std::size_t m_textLength = 0;
+    // The caption that waits for the pace; null when the window shows the latest.
+    QString m_pendingCaption;
 
     bool m_bEscapeCancels = false;
     int m_nPumpDepth = 0;
