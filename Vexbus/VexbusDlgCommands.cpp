@@ -5,6 +5,7 @@
 #include "Format.h"
 #include "I2CLink.h"
 #include "LogList.h"
+#include "ProgressWnd.h"
 #include "TextScan.h"
 #include "UiServices.h"
 
@@ -115,6 +116,8 @@ int CVexbusDlg::ExecuteCommand(char* line)
     }
     if (Is(word, "delay")) {
         // Every number is a finite wait, FFFFFFFF too (some 50 days), never an endless one.
+        if (m_pBatch && args.num1 != 0)
+            m_pBatch->ShowNow();
         UiSleep(args.num1);
         return 1;
     }

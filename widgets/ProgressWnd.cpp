@@ -19,6 +19,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 #include <time.h>
 
@@ -277,11 +278,18 @@ int CProgressWnd::SetPos(int pos)
         return m_nPos;
     Show();
     m_nPos = pos;
+    const bool paced = m_textTimer->isActive();
 
+    // A caption written on every step floods the window manager, which then holds back the
+    // user's clicks: it follows the text's pace.
     const int percent = Percent(pos, m_nLower, m_nUpper);
     if (percent != m_nShownPercent) {
         m_nShownPercent = percent;
-        m_wnd->setWindowTitle(QStringLiteral("%1 [%2%]").arg(m_strTitle, QString::number(percent)));
+        m_pendingCaption = QStringLiteral("%1 [%2%]").arg(m_strTitle, QString::number(percent));
+        if (!paced) {
+            m_wnd->setWindowTitle(std::exchange(m_pendingCaption, QString()));
+            m_textTimer->start();
+        }
     }
 
     const int previous = m_nBarValue;
@@ -291,9 +299,9 @@ int CProgressWnd::SetPos(int pos)
     // The bar's own check whether a step shows asks the style each time, which costs more than
     // a batch line: steps finer than a pixel wait for the pace, the ends show at once.
     const bool atEnd = m_nBarValue == m_nLower || m_nBarValue == m_nUpper;
-    if (EveryStepShows() || atEnd || !m_textTimer->isActive()) {
+    if (EveryStepShows() || atEnd || !paced) {
         m_wndBar->setValue(m_nBarValue);
-        if (!m_textTimer->isActive() && !EveryStepShows())
+        if (!paced && !EveryStepShows())
             m_textTimer->start();
     }
     return previous;
@@ -351,8 +359,20 @@ void CProgressWnd::ShowPending()
         m_wndBar->setValue(m_nBarValue);
         shown = true;
     }
+    if (!m_pendingCaption.isNull()) {
+        m_wnd->setWindowTitle(std::exchange(m_pendingCaption, QString()));
+        shown = true;
+    }
     if (shown)
         m_textTimer->start();
+}
+
+void CProgressWnd::ShowNow()
+{
+    if (!m_wnd)
+        return;
+    ShowPending();
+    m_wnd->repaint();
 }
 
 bool CProgressWnd::EveryStepShows() const

@@ -50,6 +50,9 @@ public:
 
     void Show();
     void Hide();
+    // Puts the latest text and position on the screen now, for a caller about to block the
+    // thread: the steady pace cannot catch up while nothing runs.
+    void ShowNow();
     // Dispatches what is pending and returns at once; never waits. What the program posted
     // (queued clicks and keys, calls, repaints) goes out on every call; the window system is
     // asked once per tick of the system's coarse clock (a few milliseconds), since asking costs a
@@ -115,6 +118,8 @@ private:
     // does the bar with m_nBarValue.
     std::array<char, TextBufferSize> m_text{};
     std::size_t m_textLength = 0;
+    // The caption that waits for the pace; null when the window shows the latest.
+    QString m_pendingCaption;
 
     bool m_bEscapeCancels = false;
     int m_nPumpDepth = 0;

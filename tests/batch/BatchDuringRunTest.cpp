@@ -31,6 +31,23 @@ const EndCase kEnds[] = {
 
 class EndDuringRun : public BatchFixture, public testing::WithParamInterface<EndCase> {};
 
+// Keeps the text that a label painted last.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(std::string& painted) : m_painted(painted) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted = static_cast<QLabel*>(watched)->text().toStdString();
+        return false;
+    }
+
+private:
+    std::string& m_painted;
+};
+
 } // namespace
 
 TEST_P(EndDuringRun, StopsTheBatchBeforeTheNextLineAndEndsTheDialogAfterTheDoneLine)
@@ -118,6 +135,25 @@ TEST_F(BatchFixture, ClosingTheProgressWindowCancelsTheRun)
     EXPECT_TRUE(Writes().empty());
     EXPECT_EQ(Popup(), nullptr);
     EXPECT_TRUE(dlg->isVisible());
+}
+
+// A delay blocks the thread, and nothing is painted while it waits: the line that waits must be
+// on the screen when the wait starts, not the line before it.
+TEST_F(BatchFixture, ProgressWindowShowsTheDelayLineWhileItWaits)
+{
+    const std::string path = WriteFile("run.txt", "rem before\ndelay 3e8\n");
+    std::string painted;
+    std::vector<std::string> seenAtSleep;
+    PaintWatch watch(painted);
+    ui.onSleep = [&](unsigned) { seenAtSleep.push_back(painted); };
+    QTimer::singleShot(0, [&] {
+        if (QWidget* popup = Popup())
+            popup->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly)->installEventFilter(&watch);
+    });
+
+    Load(path);
+
+    EXPECT_EQ(seenAtSleep, std::vector<std::string>{"Writing line 2 - delay 3e8\n"});
 }
 
 // A click on Enter made right after the one on Cancel runs after the run, not inside it.

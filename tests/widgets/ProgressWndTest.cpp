@@ -33,8 +33,8 @@ QLabel* Text(const CProgressWnd& p)
     return p.GetWindow()->findChild<QLabel*>();
 }
 
-// The text once the text area has caught up with the latest SetText.
-QString ShownText(const CProgressWnd& p)
+// Lets the window catch up with the latest text, position and caption.
+void CatchUp(const CProgressWnd& p)
 {
     const auto* timer = p.GetWindow()->findChild<QTimer*>();
     QElapsedTimer clock;
@@ -43,7 +43,18 @@ QString ShownText(const CProgressWnd& p)
         QThread::msleep(5);
         QCoreApplication::processEvents();
     }
+}
+
+QString ShownText(const CProgressWnd& p)
+{
+    CatchUp(p);
     return Text(p)->text();
+}
+
+QString ShownCaption(const CProgressWnd& p)
+{
+    CatchUp(p);
+    return p.GetWindow()->windowTitle();
 }
 
 QProgressBar* Bar(const CProgressWnd& p)
@@ -207,17 +218,18 @@ TEST_F(ProgressWndTest, CaptionIsRewrittenOnlyWhenThePercentageChanges)
 
     for (int i = 0; i < 4; ++i)
         p.StepIt();
+    EXPECT_EQ(ShownCaption(p), QStringLiteral("Write to target machine"));
     EXPECT_EQ(changes, 0);
-    EXPECT_EQ(p.GetWindow()->windowTitle(), QStringLiteral("Write to target machine"));
 
     p.StepIt();
+    EXPECT_EQ(ShownCaption(p), QStringLiteral("Write to target machine [1%]"));
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(p.GetWindow()->windowTitle(), QStringLiteral("Write to target machine [1%]"));
 
+    // Faster than the pace: the caption catches up with the last percentage, skipping some.
     for (int i = 5; i < 500; ++i)
         p.StepIt();
-    EXPECT_EQ(changes, 100);
-    EXPECT_EQ(p.GetWindow()->windowTitle(), QStringLiteral("Write to target machine [100%]"));
+    EXPECT_EQ(ShownCaption(p), QStringLiteral("Write to target machine [100%]"));
+    EXPECT_LE(changes, 100);
 }
 
 TEST_F(ProgressWndTest, TitleWithPlaceholdersIsShownAsIs)
@@ -253,7 +265,7 @@ TEST_F(ProgressWndTest, SteppingPastTheIntegerLimitsSaturates)
     EXPECT_EQ(p.SetPos(0), INT_MAX);
     p.SetPos(INT_MIN + 1);
     EXPECT_EQ(p.OffsetPos(INT_MIN), 0);
-    EXPECT_EQ(p.GetWindow()->windowTitle(), QStringLiteral("T [-100%]"));
+    EXPECT_EQ(ShownCaption(p), QStringLiteral("T [-100%]"));
 }
 
 TEST_F(ProgressWndTest, SetTextFormatsAndCutsAtTheBuffer)
@@ -309,7 +321,7 @@ TEST_F(ProgressWndTest, CancelButtonDispatchedByThePumpCancelsAndHides)
     EXPECT_FALSE(p.IsCancelled());
     EXPECT_TRUE(Text(p)->text().isEmpty());
     EXPECT_EQ(Bar(p)->value(), 0);
-    EXPECT_EQ(p.GetWindow()->windowTitle(), QStringLiteral("T [0%]"));
+    EXPECT_EQ(ShownCaption(p), QStringLiteral("T [0%]"));
 }
 
 struct EscapeCase {
@@ -655,9 +667,28 @@ TEST_F(ProgressWndTest, BatchOfManyLinesRepaintsNeitherTextNorCaptionPerLine)
         p.StepIt();
         p.PumpMessages(true);
     }
-    EXPECT_EQ(captions, 100);
+    EXPECT_LE(captions, 100);
     EXPECT_LT(textPaints.Count(), lines / 100);
+    EXPECT_EQ(ShownCaption(p), QStringLiteral("Write to target machine [100%]"));
     EXPECT_EQ(ShownText(p), QStringLiteral("Writing line 100000 - i2cw 1a 00 01\n"));
+}
+
+// A goto loop over a short file changes the percentage on every line; a caption written that
+// often floods the window manager, which then holds back the click on Cancel.
+TEST_F(ProgressWndTest, CaptionChangingOnEveryLineIsWrittenAtTheTextsPace)
+{
+    constexpr int lines = 20000;
+    CProgressWnd p(nullptr, QStringLiteral("T"));
+    int captions = 0;
+    QObject::connect(p.GetWindow(), &QWidget::windowTitleChanged, [&captions] { ++captions; });
+    p.SetRange(0, 3, 1);
+    for (int line = 1; line <= lines; ++line) {
+        p.SetText("Writing line %d - %s", line, "goto a\n");
+        p.StepIt();
+        p.PumpMessages(true);
+    }
+    EXPECT_LT(captions, lines / 100);
+    EXPECT_EQ(ShownCaption(p), QStringLiteral("T [%1%]").arg(lines * 100 / 3));
 }
 
 } // namespace
