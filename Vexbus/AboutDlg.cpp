@@ -1,7 +1,7 @@
-#include "AboutDlg.h"
+#include "Vexbus/AboutDlg.h"
 
-#include "DialogUnits.h"
-#include "Vexbus.h"
+#include "Vexbus/DialogUnits.h"
+#include "Vexbus/Vexbus.h"
 
 #include <QLabel>
 #include <QPushButton>

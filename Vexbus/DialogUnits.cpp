@@ -1,4 +1,4 @@
-#include "DialogUnits.h"
+#include "Vexbus/DialogUnits.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
-#include "EditBox.h"
+#include "Vexbus/EditBox.h"
 
-#include "EditBoxValidator.h"
+#include "Vexbus/EditBoxValidator.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

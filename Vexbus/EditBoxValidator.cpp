@@ -1,6 +1,6 @@
-#include "EditBoxValidator.h"
+#include "Vexbus/EditBoxValidator.h"
 
-#include "EditBox.h"
+#include "Vexbus/EditBox.h"
 
 #include <algorithm>
 

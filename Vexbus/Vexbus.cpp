@@ -1,7 +1,7 @@
-#include "Vexbus.h"
+#include "Vexbus/Vexbus.h"
 
-#include "UiServices.h"
-#include "VexbusDlg.h"
+#include "platform/UiServices.h"
+#include "Vexbus/VexbusDlg.h"
 
 #include <QImageReader>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegsHost.h"
+#include "tqRegs/RegsHost.h"
 
 #include <QIcon>
 

@@ -1,14 +1,14 @@
-#include "VexbusDlg.h"
+#include "Vexbus/VexbusDlg.h"
 
-#include "AboutDlg.h"
-#include "CmdArgs.h"
-#include "DialogUnits.h"
-#include "EditBox.h"
-#include "I2CLink.h"
-#include "TextScan.h"
-#include "LogList.h"
-#include "UiServices.h"
-#include "Vexbus.h"
+#include "Vexbus/AboutDlg.h"
+#include "Vexbus/CmdArgs.h"
+#include "Vexbus/DialogUnits.h"
+#include "Vexbus/EditBox.h"
+#include "tqLink/I2CLink.h"
+#include "platform/TextScan.h"
+#include "widgets/LogList.h"
+#include "platform/UiServices.h"
+#include "Vexbus/Vexbus.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 // Load and the batch runner of the main dialog.
-#include "VexbusDlg.h"
+#include "Vexbus/VexbusDlg.h"
 
-#include "BatchFile.h"
-#include "ProgressWnd.h"
-#include "TextScan.h"
-#include "UiServices.h"
+#include "Vexbus/BatchFile.h"
+#include "widgets/ProgressWnd.h"
+#include "platform/TextScan.h"
+#include "platform/UiServices.h"
 
 #include <QLabel>
 

@@ -1,13 +1,13 @@
 // The command language: the interpreter and the eight bus command handlers of the main dialog.
-#include "VexbusDlg.h"
+#include "Vexbus/VexbusDlg.h"
 
-#include "CmdArgs.h"
-#include "Format.h"
-#include "I2CLink.h"
-#include "LogList.h"
-#include "ProgressWnd.h"
-#include "TextScan.h"
-#include "UiServices.h"
+#include "Vexbus/CmdArgs.h"
+#include "tqRegs/Format.h"
+#include "tqLink/I2CLink.h"
+#include "widgets/LogList.h"
+#include "widgets/ProgressWnd.h"
+#include "platform/TextScan.h"
+#include "platform/UiServices.h"
 
 #include <QLineEdit>
 

@@ -1,14 +1,14 @@
 // Chip detection, Save, BatchRead, Save Logs and Clear of the main dialog.
-#include "VexbusDlg.h"
+#include "Vexbus/VexbusDlg.h"
 
-#include "CmdArgs.h"
-#include "Format.h"
-#include "I2CLink.h"
-#include "LogList.h"
-#include "TextScan.h"
-#include "UiServices.h"
-#include "UnknownRegister.h"
-#include "Vexbus.h"
+#include "Vexbus/CmdArgs.h"
+#include "tqRegs/Format.h"
+#include "tqLink/I2CLink.h"
+#include "widgets/LogList.h"
+#include "platform/TextScan.h"
+#include "platform/UiServices.h"
+#include "tqRegs/UnknownRegister.h"
+#include "Vexbus/Vexbus.h"
 
 #include <QLabel>
 #include <QLineEdit>

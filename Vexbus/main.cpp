@@ -1,7 +1,7 @@
-#include "AppStyle.h"
-#include "QtUiResponder.h"
-#include "UiServices.h"
-#include "Vexbus.h"
+#include "platform/AppStyle.h"
+#include "platform/QtUiResponder.h"
+#include "platform/UiServices.h"
+#include "Vexbus/Vexbus.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -1,8 +1,8 @@
 // A long batch file run with its progress window against the same lines run in a plain loop.
 #include "Benchmarks.h"
 
-#include "I2CLink.h"
-#include "VexbusDlg.h"
+#include "tqLink/I2CLink.h"
+#include "Vexbus/VexbusDlg.h"
 
 #include <algorithm>
 #include <cstdio>

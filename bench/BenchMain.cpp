@@ -6,8 +6,8 @@
 
 #include "Ch341Emulator.h"
 #include "ScriptedResponder.h"
-#include "UiServices.h"
-#include "VexbusDlg.h"
+#include "platform/UiServices.h"
+#include "Vexbus/VexbusDlg.h"
 
 #include <QApplication>
 #include <QByteArray>

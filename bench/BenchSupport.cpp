@@ -1,7 +1,7 @@
 #include "Benchmarks.h"
 
-#include "LogList.h"
-#include "VexbusDlg.h"
+#include "widgets/LogList.h"
+#include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // One typed command against what it cannot avoid: the bus read and the formatting of its line.
 #include "Benchmarks.h"
 
-#include "I2CLink.h"
-#include "VexbusDlg.h"
+#include "tqLink/I2CLink.h"
+#include "Vexbus/VexbusDlg.h"
 
 void RegisterCommandBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::vector<RatioCheck>& checks)
 {

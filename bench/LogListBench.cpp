@@ -1,8 +1,8 @@
 // Appending to the log list and scrolling to the new line, with the list already holding many.
 #include "Benchmarks.h"
 
-#include "LogList.h"
-#include "VexbusDlg.h"
+#include "widgets/LogList.h"
+#include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
 
 #include <unistd.h>

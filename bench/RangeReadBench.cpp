@@ -2,8 +2,8 @@
 // soon the window answers afterwards.
 #include "Benchmarks.h"
 
-#include "I2CLink.h"
-#include "VexbusDlg.h"
+#include "tqLink/I2CLink.h"
+#include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
 
 #include <QRadioButton>

@@ -2,8 +2,8 @@
 #include "Benchmarks.h"
 
 #include "Ch341Emulator.h"
-#include "I2CLink.h"
-#include "TQ4120Register.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/TQ4120Register.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,9 +3,9 @@
 #include "Benchmarks.h"
 
 #include "Ch341Emulator.h"
-#include "I2CLink.h"
-#include "ProgressWnd.h"
-#include "TQ7730Register.h"
+#include "tqLink/I2CLink.h"
+#include "widgets/ProgressWnd.h"
+#include "tqRegs/TQ7730Register.h"
 
 #include <cstdio>
 #include <functional>

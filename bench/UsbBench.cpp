@@ -2,7 +2,7 @@
 #include "Benchmarks.h"
 
 #include "Ch341Emulator.h"
-#include "I2CLink.h"
+#include "tqLink/I2CLink.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "AppStyle.h"
+#include "platform/AppStyle.h"
 
 #include <QIcon>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "QtUiResponder.h"
+#include "platform/QtUiResponder.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "TextScan.h"
+#include "platform/TextScan.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "UiServices.h"
+#include "platform/UiServices.h"
 
 #include <QSettings>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
-#include "comm.h"
+#include "platform/comm.h"
 
-#include "CommBackend.h"
+#include "platform/CommBackend.h"
 
 #include <cerrno>
 #include <charconv>

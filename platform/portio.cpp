@@ -1,6 +1,6 @@
-#include "portio.h"
+#include "platform/portio.h"
 
-#include "PortIoBackend.h"
+#include "platform/PortIoBackend.h"
 
 #include <fcntl.h>
 #include <linux/ppdev.h>

@@ -1,4 +1,4 @@
-#include "usbio.h"
+#include "platform/usbio.h"
 
 #include <libusb.h>
 

@@ -1,9 +1,9 @@
-#include "I2CLink.h"
+#include "tqLink/I2CLink.h"
 
-#include "LptI2C.h"
-#include "SimDevice.h"
-#include "TQLinkSerial.h"
-#include "UsbI2C.h"
+#include "tqLink/LptI2C.h"
+#include "tqLink/SimDevice.h"
+#include "tqLink/TQLinkSerial.h"
+#include "tqLink/UsbI2C.h"
 
 // The link objects live in this one unit so that they are built in this order, and destroyed
 // in the reverse one (the USB adapter is closed first at exit).

@@ -1,7 +1,7 @@
-#include "LptI2C.h"
+#include "tqLink/LptI2C.h"
 
-#include "UiServices.h"
-#include "portio.h"
+#include "platform/UiServices.h"
+#include "platform/portio.h"
 
 #include <algorithm>
 

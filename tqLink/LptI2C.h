@@ -1,6 +1,6 @@
 #pragma once
 
-#include "I2CLink.h"
+#include "tqLink/I2CLink.h"
 
 // The transfer record of the bit-bang engine.
 struct LptTransfer {

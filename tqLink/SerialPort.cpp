@@ -1,6 +1,6 @@
-#include "SerialPort.h"
+#include "tqLink/SerialPort.h"
 
-#include "comm.h"
+#include "platform/comm.h"
 
 #include <cerrno>
 

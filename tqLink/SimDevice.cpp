@@ -1,4 +1,4 @@
-#include "SimDevice.h"
+#include "tqLink/SimDevice.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "TQLinkSerial.h"
+#include "tqLink/TQLinkSerial.h"
 
-#include "UiServices.h"
-#include "comm.h"
+#include "platform/UiServices.h"
+#include "platform/comm.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "I2CLink.h"
-#include "SerialPort.h"
+#include "tqLink/I2CLink.h"
+#include "tqLink/SerialPort.h"
 
 #include <cstddef>
 #include <initializer_list>

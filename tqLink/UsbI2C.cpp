@@ -1,6 +1,6 @@
-#include "UsbI2C.h"
+#include "tqLink/UsbI2C.h"
 
-#include "usbio.h"
+#include "platform/usbio.h"
 
 #include <algorithm>
 #include <array>

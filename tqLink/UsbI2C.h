@@ -1,6 +1,6 @@
 #pragma once
 
-#include "I2CLink.h"
+#include "tqLink/I2CLink.h"
 
 // The CH341 USB adapter: one I2C transaction per transfer, on adapter 0.
 class UsbI2C {

@@ -1,6 +1,6 @@
-#include "BankedAccess.h"
+#include "tqRegs/BankedAccess.h"
 
-#include "I2CLink.h"
+#include "tqLink/I2CLink.h"
 
 #include <optional>
 

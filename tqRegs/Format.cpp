@@ -1,4 +1,4 @@
-#include "Format.h"
+#include "tqRegs/Format.h"
 
 #include <cstdarg>
 #include <cstdio>

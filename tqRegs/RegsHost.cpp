@@ -1,4 +1,4 @@
-#include "RegsHost.h"
+#include "tqRegs/RegsHost.h"
 
 #include <utility>
 

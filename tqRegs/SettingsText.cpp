@@ -1,6 +1,6 @@
-#include "SettingsText.h"
+#include "tqRegs/SettingsText.h"
 
-#include "TextScan.h"
+#include "platform/TextScan.h"
 
 #include <cctype>
 

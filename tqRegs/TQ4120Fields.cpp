@@ -1,4 +1,4 @@
-#include "TQ4120Fields.h"
+#include "tqRegs/TQ4120Fields.h"
 
 // The TQ4120 fields in the order the register-settings dump lists them, block by block. A
 // record marked "chosen:" has that width or comment picked here, for want of a documented one;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextReg16.h"
+#include "tqRegs/TextReg16.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
-#include "TQ4120Register.h"
+#include "tqRegs/TQ4120Register.h"
 
-#include "I2CLink.h"
-#include "TQ4120Fields.h"
-#include "Txtproc16.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/TQ4120Fields.h"
+#include "tqRegs/Txtproc16.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TextReg16.h"
-#include "tqregister.h"
+#include "tqRegs/TextReg16.h"
+#include "tqRegs/tqregister.h"
 
 #include <cstdint>
 #include <cstdio>

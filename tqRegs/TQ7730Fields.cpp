@@ -1,4 +1,4 @@
-#include "TQ7730Fields.h"
+#include "tqRegs/TQ7730Fields.h"
 
 // Name, width, bank, bit address of the lowest bit (sub-address * 8 + bit), comment.
 constexpr std::array<RegField, kTQ7730FieldCount> g_tq7730Fields{{

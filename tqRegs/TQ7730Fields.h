@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextReg.h"
+#include "tqRegs/TextReg.h"
 
 #include <array>
 #include <cstddef>

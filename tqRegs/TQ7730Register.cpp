@@ -1,9 +1,9 @@
-#include "TQ7730Register.h"
+#include "tqRegs/TQ7730Register.h"
 
-#include "BankedAccess.h"
-#include "I2CLink.h"
-#include "ProgressWnd.h"
-#include "TQ7730Fields.h"
+#include "tqRegs/BankedAccess.h"
+#include "tqLink/I2CLink.h"
+#include "widgets/ProgressWnd.h"
+#include "tqRegs/TQ7730Fields.h"
 
 #include <array>
 #include <initializer_list>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TextReg.h"
-#include "tqregister.h"
+#include "tqRegs/TextReg.h"
+#include "tqRegs/tqregister.h"
 
 #include <cstdint>
 #include <cstdio>

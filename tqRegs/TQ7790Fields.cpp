@@ -1,4 +1,4 @@
-#include "TQ7790Fields.h"
+#include "tqRegs/TQ7790Fields.h"
 
 // One record per field in definition order, which is also the order the settings file lists them.
 // Columns: name, width, bank, bit address of bit 0 (sub-address * 8 + bit), comment.

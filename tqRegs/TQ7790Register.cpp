@@ -1,9 +1,9 @@
-#include "TQ7790Register.h"
+#include "tqRegs/TQ7790Register.h"
 
-#include "BankedAccess.h"
-#include "I2CLink.h"
-#include "ProgressWnd.h"
-#include "TQ7790Fields.h"
+#include "tqRegs/BankedAccess.h"
+#include "tqLink/I2CLink.h"
+#include "widgets/ProgressWnd.h"
+#include "tqRegs/TQ7790Fields.h"
 
 #include <algorithm>
 #include <array>

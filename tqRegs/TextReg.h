@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldName.h"
+#include "tqRegs/FieldName.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,10 +1,10 @@
-#include "Txtproc.h"
+#include "tqRegs/Txtproc.h"
 
-#include "Format.h"
-#include "I2CLink.h"
-#include "RegsHost.h"
-#include "TextScan.h"
-#include "tqregister.h"
+#include "tqRegs/Format.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/RegsHost.h"
+#include "platform/TextScan.h"
+#include "tqRegs/tqregister.h"
 
 #include <algorithm>
 

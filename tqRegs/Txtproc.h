@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SettingsText.h"
-#include "TextReg.h"
+#include "tqRegs/SettingsText.h"
+#include "tqRegs/TextReg.h"
 
 #include <array>
 #include <cstdint>

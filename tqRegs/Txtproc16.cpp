@@ -1,9 +1,9 @@
-#include "Txtproc16.h"
+#include "tqRegs/Txtproc16.h"
 
-#include "Format.h"
-#include "I2CLink.h"
-#include "RegsHost.h"
-#include "TextScan.h"
+#include "tqRegs/Format.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/RegsHost.h"
+#include "platform/TextScan.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsText.h"
+#include "tqRegs/SettingsText.h"
 
 #include <array>
 #include <cstdint>

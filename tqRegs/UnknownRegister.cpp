@@ -1,8 +1,8 @@
-#include "UnknownRegister.h"
+#include "tqRegs/UnknownRegister.h"
 
-#include "BankedAccess.h"
-#include "I2CLink.h"
-#include "ProgressWnd.h"
+#include "tqRegs/BankedAccess.h"
+#include "tqLink/I2CLink.h"
+#include "widgets/ProgressWnd.h"
 
 #include <memory>
 

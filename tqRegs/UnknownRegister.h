@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tqregister.h"
+#include "tqRegs/tqregister.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "LogList.h"
+#include "widgets/LogList.h"
 
-#include "LogListModel.h"
+#include "widgets/LogListModel.h"
 
 #include <QEvent>
 #include <QHeaderView>

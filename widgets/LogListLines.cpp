@@ -1,4 +1,4 @@
-#include "LogListLines.h"
+#include "widgets/LogListLines.h"
 
 #include <sys/mman.h>
 

@@ -1,4 +1,4 @@
-#include "LogListModel.h"
+#include "widgets/LogListModel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LogListLines.h"
+#include "widgets/LogListLines.h"
 
 #include <QAbstractListModel>
 

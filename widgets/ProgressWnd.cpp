@@ -1,6 +1,6 @@
-#include "ProgressWnd.h"
+#include "widgets/ProgressWnd.h"
 
-#include "UiServices.h"
+#include "platform/UiServices.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "BatchFile.h"
+#include "Vexbus/BatchFile.h"
 
 #include <gtest/gtest.h>
 

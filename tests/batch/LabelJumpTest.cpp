@@ -1,7 +1,7 @@
 // A jump goes to the label that a search from the top of the file finds: the first line piece in
 // file order whose first word is the label, case ignored. Generated files compare the runner with
 // such a search, written out plainly here.
-#include "BatchFile.h"
+#include "Vexbus/BatchFile.h"
 #include "BatchFixture.h"
 
 #include <QEvent>

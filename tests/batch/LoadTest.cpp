@@ -1,5 +1,5 @@
 #include "BatchFixture.h"
-#include "QtUiResponder.h"
+#include "platform/QtUiResponder.h"
 #include "VexbusDlgProbe.h"
 
 #include <ostream>

@@ -1,9 +1,9 @@
 // The exports of the chip maps run through the batch runner on a chip that holds other values:
 // every register an export names gets its value back.
 #include "DialogFixture.h"
-#include "I2CLink.h"
-#include "TQ7730Register.h"
-#include "TQ7790Register.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/TQ7730Register.h"
+#include "tqRegs/TQ7790Register.h"
 
 #include <cstdio>
 #include <memory>

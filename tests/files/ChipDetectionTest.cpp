@@ -1,6 +1,6 @@
 #include "FilesFixture.h"
 
-#include "I2CLink.h"
+#include "tqLink/I2CLink.h"
 
 #include <functional>
 

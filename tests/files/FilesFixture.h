@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DialogFixture.h"
-#include "UnknownRegister.h"
-#include "Vexbus.h"
+#include "tqRegs/UnknownRegister.h"
+#include "Vexbus/Vexbus.h"
 #include "VexbusDlgProbe.h"
 
 #include <cstdlib>

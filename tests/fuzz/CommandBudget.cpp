@@ -1,6 +1,6 @@
 #include "CommandBudget.h"
 
-#include "TextScan.h"
+#include "platform/TextScan.h"
 
 #include <array>
 #include <cctype>

@@ -1,9 +1,9 @@
 #include "FuzzDialog.h"
 
-#include "I2CLink.h"
-#include "SimDevice.h"
-#include "UiServices.h"
-#include "Vexbus.h"
+#include "tqLink/I2CLink.h"
+#include "tqLink/SimDevice.h"
+#include "platform/UiServices.h"
+#include "Vexbus/Vexbus.h"
 #include "VexbusDlgProbe.h"
 
 #include <QByteArray>

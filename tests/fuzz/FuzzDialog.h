@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedResponder.h"
-#include "VexbusDlg.h"
+#include "Vexbus/VexbusDlg.h"
 
 #include <QApplication>
 

@@ -3,8 +3,8 @@
 #include "FuzzCheck.h"
 #include "FuzzDialog.h"
 
-#include "EditBox.h"
-#include "TextScan.h"
+#include "Vexbus/EditBox.h"
+#include "platform/TextScan.h"
 #include "VexbusDlgProbe.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommBackend.h"
+#include "platform/CommBackend.h"
 
 #include <cstdint>
 #include <deque>

@@ -3,7 +3,7 @@
 #include "FuzzCheck.h"
 #include "FuzzDialog.h"
 
-#include "Txtproc16.h"
+#include "tqRegs/Txtproc16.h"
 
 #include <cstddef>
 #include <cstdint>

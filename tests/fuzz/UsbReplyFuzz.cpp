@@ -3,8 +3,8 @@
 #include "FuzzCheck.h"
 
 #include "Ch341Emulator.h"
-#include "UsbI2C.h"
-#include "usbio.h"
+#include "tqLink/UsbI2C.h"
+#include "platform/usbio.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,6 +1,6 @@
-#include "AppStyle.h"
+#include "platform/AppStyle.h"
 #include "DialogFixture.h"
-#include "DialogUnits.h"
+#include "Vexbus/DialogUnits.h"
 #include "VexbusDlgProbe.h"
 
 #include <QAbstractButton>

@@ -1,13 +1,13 @@
 #include "Ch341Emulator.h"
-#include "EditBox.h"
-#include "LogList.h"
+#include "Vexbus/EditBox.h"
+#include "widgets/LogList.h"
 #include "ScriptedResponder.h"
 #include "StartUpBoxes.h"
-#include "UiServices.h"
-#include "Vexbus.h"
-#include "VexbusDlg.h"
+#include "platform/UiServices.h"
+#include "Vexbus/Vexbus.h"
+#include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
-#include "usbio.h"
+#include "platform/usbio.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "DialogFixture.h"
 
-#include "TextScan.h"
+#include "platform/TextScan.h"
 #include "VexbusDlgProbe.h"
 
 #include <QAction>

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "Ch341Emulator.h"
-#include "EditBox.h"
-#include "LogList.h"
+#include "Vexbus/EditBox.h"
+#include "widgets/LogList.h"
 #include "ScriptedResponder.h"
-#include "UiServices.h"
-#include "VexbusDlg.h"
+#include "platform/UiServices.h"
+#include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
-#include "usbio.h"
+#include "platform/usbio.h"
 
 #include <QAbstractButton>
 #include <QApplication>

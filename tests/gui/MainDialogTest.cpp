@@ -1,5 +1,5 @@
 #include "DialogFixture.h"
-#include "DialogUnits.h"
+#include "Vexbus/DialogUnits.h"
 #include "VexbusDlgProbe.h"
 
 #include <QAction>

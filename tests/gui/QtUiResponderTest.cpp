@@ -1,4 +1,4 @@
-#include "QtUiResponder.h"
+#include "platform/QtUiResponder.h"
 
 #include <QAbstractButton>
 #include <QApplication>

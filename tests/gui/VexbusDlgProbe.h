@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LogList.h"
-#include "VexbusDlg.h"
+#include "widgets/LogList.h"
+#include "Vexbus/VexbusDlg.h"
 
 #include <QCheckBox>
 #include <QColor>

@@ -1,5 +1,5 @@
-#include "I2CLink.h"
-#include "SimDevice.h"
+#include "tqLink/I2CLink.h"
+#include "tqLink/SimDevice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "BoxRecorder.h"
-#include "I2CLink.h"
-#include "LptI2C.h"
-#include "PortIoBackend.h"
+#include "tqLink/I2CLink.h"
+#include "tqLink/LptI2C.h"
+#include "platform/PortIoBackend.h"
 #include "SimParport.h"
 
 #include <gtest/gtest.h>

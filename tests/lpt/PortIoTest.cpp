@@ -1,6 +1,6 @@
-#include "PortIoBackend.h"
+#include "platform/PortIoBackend.h"
 #include "SimParport.h"
-#include "portio.h"
+#include "platform/portio.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "I2CBusMonitor.h"
-#include "PortIoBackend.h"
+#include "platform/PortIoBackend.h"
 #include "SimI2CSlave.h"
 
 #include <cstdint>

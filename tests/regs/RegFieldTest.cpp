@@ -1,5 +1,5 @@
-#include "TextReg.h"
-#include "TextReg16.h"
+#include "tqRegs/TextReg.h"
+#include "tqRegs/TextReg16.h"
 
 #include <gtest/gtest.h>
 

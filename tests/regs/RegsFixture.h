@@ -1,12 +1,12 @@
 #pragma once
 
 #include "Ch341Emulator.h"
-#include "I2CLink.h"
-#include "RegsHost.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/RegsHost.h"
 #include "ScriptedResponder.h"
-#include "UiServices.h"
-#include "UnknownRegister.h"
-#include "usbio.h"
+#include "platform/UiServices.h"
+#include "tqRegs/UnknownRegister.h"
+#include "platform/usbio.h"
 
 #include <gtest/gtest.h>
 

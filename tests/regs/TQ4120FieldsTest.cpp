@@ -1,4 +1,4 @@
-#include "TQ4120Fields.h"
+#include "tqRegs/TQ4120Fields.h"
 
 #include <gtest/gtest.h>
 

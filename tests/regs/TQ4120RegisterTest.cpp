@@ -1,7 +1,7 @@
 #include "RegsFixture.h"
-#include "TQ4120Fields.h"
-#include "TQ4120Register.h"
-#include "Txtproc16.h"
+#include "tqRegs/TQ4120Fields.h"
+#include "tqRegs/TQ4120Register.h"
+#include "tqRegs/Txtproc16.h"
 
 #include <gtest/gtest.h>
 

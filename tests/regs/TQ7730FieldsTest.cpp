@@ -1,4 +1,4 @@
-#include "TQ7730Fields.h"
+#include "tqRegs/TQ7730Fields.h"
 
 #include <gtest/gtest.h>
 

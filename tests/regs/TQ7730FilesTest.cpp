@@ -1,5 +1,5 @@
 #include "TQ7730Fixture.h"
-#include "Txtproc.h"
+#include "tqRegs/Txtproc.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "RegsFixture.h"
-#include "TQ7730Fields.h"
-#include "TQ7730Register.h"
+#include "tqRegs/TQ7730Fields.h"
+#include "tqRegs/TQ7730Register.h"
 
 #include <cstddef>
 #include <cstdint>

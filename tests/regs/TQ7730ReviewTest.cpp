@@ -1,14 +1,14 @@
 // The TQ7730 export's progress window and cleared bits, the dump's untouched window, and the
 // columns of a settings line, over the emulated adapter.
 #include "Ch341Emulator.h"
-#include "I2CLink.h"
-#include "RegsHost.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/RegsHost.h"
 #include "ScriptedResponder.h"
-#include "TQ7730Fields.h"
-#include "TQ7730Register.h"
-#include "Txtproc.h"
-#include "UiServices.h"
-#include "usbio.h"
+#include "tqRegs/TQ7730Fields.h"
+#include "tqRegs/TQ7730Register.h"
+#include "tqRegs/Txtproc.h"
+#include "platform/UiServices.h"
+#include "platform/usbio.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TQ7790Fields.h"
+#include "tqRegs/TQ7790Fields.h"
 
 #include <gtest/gtest.h>
 

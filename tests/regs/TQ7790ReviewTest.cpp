@@ -1,12 +1,12 @@
 // The TQ7790 register set against a link whose device address changes while an operation runs,
 // and the field table against the blocks of the export.
 #include "Ch341Emulator.h"
-#include "I2CLink.h"
+#include "tqLink/I2CLink.h"
 #include "ScriptedResponder.h"
-#include "TQ7790Fields.h"
-#include "TQ7790Register.h"
-#include "UiServices.h"
-#include "usbio.h"
+#include "tqRegs/TQ7790Fields.h"
+#include "tqRegs/TQ7790Register.h"
+#include "platform/UiServices.h"
+#include "platform/usbio.h"
 
 #include <QApplication>
 #include <QProgressBar>

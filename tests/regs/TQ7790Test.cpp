@@ -1,7 +1,7 @@
 #include "RegsFixture.h"
-#include "TQ7790Fields.h"
-#include "TQ7790Register.h"
-#include "Txtproc.h"
+#include "tqRegs/TQ7790Fields.h"
+#include "tqRegs/TQ7790Register.h"
+#include "tqRegs/Txtproc.h"
 
 #include <QApplication>
 #include <QProgressBar>

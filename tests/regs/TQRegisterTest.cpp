@@ -1,4 +1,4 @@
-#include "tqregister.h"
+#include "tqRegs/tqregister.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "Format.h"
+#include "tqRegs/Format.h"
 #include "RegsFixture.h"
-#include "Txtproc16.h"
+#include "tqRegs/Txtproc16.h"
 
 namespace {
 

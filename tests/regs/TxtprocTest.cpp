@@ -1,6 +1,6 @@
-#include "Format.h"
+#include "tqRegs/Format.h"
 #include "RegsFixture.h"
-#include "Txtproc.h"
+#include "tqRegs/Txtproc.h"
 
 namespace {
 

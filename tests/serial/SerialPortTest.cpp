@@ -1,7 +1,7 @@
 #include "SimSerialAdapter.h"
 
-#include "SerialPort.h"
-#include "comm.h"
+#include "tqLink/SerialPort.h"
+#include "platform/comm.h"
 
 #include <gtest/gtest.h>
 

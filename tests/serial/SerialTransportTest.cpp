@@ -1,8 +1,8 @@
 #include "RecordingResponder.h"
 #include "SimSerialAdapter.h"
 
-#include "TQLinkSerial.h"
-#include "comm.h"
+#include "tqLink/TQLinkSerial.h"
+#include "platform/comm.h"
 
 #include <gtest/gtest.h>
 

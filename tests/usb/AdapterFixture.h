@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Ch341Emulator.h"
-#include "usbio.h"
+#include "platform/usbio.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Runs the adapter layer, linked against the real libusb, with the emulated adapter preloaded in
 // its place. Argument "plugged" or "unplugged": what the environment made of the adapter;
 // "plug-file": VEXBUS_EMU_PLUG_FILE names a file that does not exist yet.
-#include "usbio.h"
+#include "platform/usbio.h"
 
 #include <array>
 #include <cstdio>

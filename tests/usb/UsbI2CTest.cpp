@@ -1,6 +1,6 @@
 #include "AdapterFixture.h"
-#include "I2CLink.h"
-#include "UsbI2C.h"
+#include "tqLink/I2CLink.h"
+#include "tqLink/UsbI2C.h"
 
 #include <functional>
 #include <string>

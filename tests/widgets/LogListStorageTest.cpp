@@ -1,5 +1,5 @@
-#include "LogList.h"
-#include "LogListLines.h"
+#include "widgets/LogList.h"
+#include "widgets/LogListLines.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ProgressWnd.h"
+#include "widgets/ProgressWnd.h"
 
 #include <QApplication>
 #include <QKeyEvent>

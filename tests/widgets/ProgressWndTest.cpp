@@ -1,6 +1,6 @@
 #include "EventCounter.h"
-#include "ProgressWnd.h"
-#include "UiServices.h"
+#include "widgets/ProgressWnd.h"
+#include "platform/UiServices.h"
 
 #include <QApplication>
 #include <QDialog>
