@@ -1,14 +1,14 @@
 // The TQ7730 export's progress window and cleared bits, the dump's untouched window, and the
 // columns of a settings line, over the emulated adapter.
 #include "Ch341Emulator.h"
+#include "ScriptedResponder.h"
+#include "platform/UiServices.h"
+#include "platform/usbio.h"
 #include "tqLink/I2CLink.h"
 #include "tqRegs/RegsHost.h"
-#include "ScriptedResponder.h"
 #include "tqRegs/TQ7730Fields.h"
 #include "tqRegs/TQ7730Register.h"
 #include "tqRegs/Txtproc.h"
-#include "platform/UiServices.h"
-#include "platform/usbio.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTest>
 #include <QWidget>
 
 #include <cstdint>
@@ -182,8 +183,11 @@ TEST_F(TQ7730ReviewTest, ExportStepsItsWindowOncePerRegisterAndOncePerPassAfterA
                 first = Look();
             if (c.escAt != 0 && n == c.escAt)
                 PressEscape();
-            if (AtLastWrite() && last.maximum < 0)
+            if (AtLastWrite() && last.maximum < 0) {
+                // The caption follows the text's pace: let it catch up first.
+                QTest::qWait(100);
                 last = Look();
+            }
         });
         File file(std::tmpfile());
         g_tq7730Register.WriteAllRegister(file.get());
