@@ -28,9 +28,8 @@ bool EditBox::FitsWidth(const QString& text) const
     constexpr int kInnerMargin = 2;
     QStyleOptionFrame option;
     initStyleOption(&option);
-    const QRect contents = style()
-                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-                               .marginsRemoved(textMargins());
+    const QRect contents =
+        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
     return fontMetrics().horizontalAdvance(text) + 1 <= contents.width() - 2 * kInnerMargin;
 }
 
@@ -45,8 +44,7 @@ bool EditBox::event(QEvent* e)
         const QScopedValueRollback<bool> user(m_userInput, true);
         return QLineEdit::event(e);
     }
-    default:
-        return QLineEdit::event(e);
+    default: return QLineEdit::event(e);
     }
 }
 

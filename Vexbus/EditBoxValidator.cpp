@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-EditBoxValidator::EditBoxValidator(EditBox* edit) : QValidator(edit), m_edit(edit) {}
+EditBoxValidator::EditBoxValidator(EditBox* edit) : QValidator(edit), m_edit(edit)
+{
+}
 
 QValidator::State EditBoxValidator::validate(QString& input, int& pos) const
 {

@@ -1,7 +1,7 @@
 #include "Vexbus/Vexbus.h"
 
-#include "platform/UiServices.h"
 #include "Vexbus/VexbusDlg.h"
+#include "platform/UiServices.h"
 
 #include <QImageReader>
 #include <QPixmap>

@@ -4,11 +4,11 @@
 #include "Vexbus/CmdArgs.h"
 #include "Vexbus/DialogUnits.h"
 #include "Vexbus/EditBox.h"
-#include "tqLink/I2CLink.h"
-#include "platform/TextScan.h"
-#include "widgets/LogList.h"
-#include "platform/UiServices.h"
 #include "Vexbus/Vexbus.h"
+#include "platform/TextScan.h"
+#include "platform/UiServices.h"
+#include "tqLink/I2CLink.h"
+#include "widgets/LogList.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,16 +21,15 @@
 #include <QRadioButton>
 #include <QTimer>
 
-
 namespace {
 
 enum class Kind { Radio, Edit, Button, Group, Label, Check, List };
 
 // Edit styles of the template.
 enum : unsigned {
-    kUpper = 1,      // every character that enters becomes upper case
+    kUpper = 1,       // every character that enters becomes upper case
     kAutoHScroll = 2, // typing may scroll past the right edge
-    kCentred = 4,    // static text centred horizontally
+    kCentred = 4,     // static text centred horizontally
 };
 
 struct ControlTemplate {
@@ -76,13 +75,11 @@ constexpr ControlTemplate kTemplate[] = {
     {CVexbusDlg::IDC_BIT0 + 6, Kind::Check, "", 290, 115, 10, 15, 0},
     {CVexbusDlg::IDC_BIT7, Kind::Check, "", 280, 115, 10, 15, 0},
     {CVexbusDlg::IDC_ALL, Kind::Button, "All", 365, 98, 30, 30, 0},
-    {kNoId, Kind::Label, "IIC/I2C R/W Command Line ( Cmd+Address+SubAddr.+<Data>)", 170, 139, 231,
-     15, 0},
+    {kNoId, Kind::Label, "IIC/I2C R/W Command Line ( Cmd+Address+SubAddr.+<Data>)", 170, 139, 231, 15, 0},
     {kNoId, Kind::Label, "Batch Write ( load a .bat file )", 174, 245, 154, 15, 0},
     {kNoId, Kind::Group, "Logs Window", 8, 20, 150, 269, 0},
     {CVexbusDlg::IDC_LOG_LIST, Kind::List, "", 17, 35, 131, 226, 0},
-    {CVexbusDlg::IDC_BANNER, Kind::Label, "Vexbus - I2C register tool for CH341 adapters", 150, 295,
-     256, 15, kCentred},
+    {CVexbusDlg::IDC_BANNER, Kind::Label, "Vexbus - I2C register tool for CH341 adapters", 150, 295, 256, 15, kCentred},
     {CVexbusDlg::IDC_SUB_ADDR, Kind::Edit, "", 280, 78, 80, 14, kUpper | kAutoHScroll},
     {CVexbusDlg::IDC_LOAD_PATH, Kind::Label, "Load file as:", 173, 265, 220, 15, 0},
     {CVexbusDlg::IDC_SAVE_PATH, Kind::Label, "Save as file:", 173, 225, 175, 15, 0},
@@ -131,8 +128,8 @@ QPushButton* CVexbusDlg::Button(int id) const
 void CVexbusDlg::CreateControls()
 {
     setWindowTitle(QStringLiteral("Vexbus I2C Tool"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     setFont(DialogUnits::SongFont(9));
     const DialogUnits du(font());
     setFixedSize(du.Size(412, 316));
@@ -147,9 +144,7 @@ void CVexbusDlg::CreateControls()
             control = radio;
             break;
         }
-        case Kind::Edit:
-            control = new EditBox(this, (t.style & kUpper) != 0, (t.style & kAutoHScroll) != 0);
-            break;
+        case Kind::Edit: control = new EditBox(this, (t.style & kUpper) != 0, (t.style & kAutoHScroll) != 0); break;
         case Kind::Button: {
             auto* button = new QPushButton(text, this);
             // Only the dialog's own default-button choice decides what Return presses.
@@ -166,8 +161,7 @@ void CVexbusDlg::CreateControls()
         }
         case Kind::Label: {
             auto* label = new QLabel(text, this);
-            label->setAlignment(Qt::AlignVCenter
-                                | ((t.style & kCentred) ? Qt::AlignHCenter : Qt::AlignLeft));
+            label->setAlignment(Qt::AlignVCenter | ((t.style & kCentred) ? Qt::AlignHCenter : Qt::AlignLeft));
             control = label;
             break;
         }
@@ -177,9 +171,7 @@ void CVexbusDlg::CreateControls()
             control = check;
             break;
         }
-        case Kind::List:
-            control = new LogList(this);
-            break;
+        case Kind::List: control = new LogList(this); break;
         }
         control->setGeometry(du.Rect(t.x, t.y, t.width, t.height));
         if (t.kind == Kind::Group)
@@ -197,8 +189,7 @@ void CVexbusDlg::CreateControls()
 void CVexbusDlg::ConnectHandlers()
 {
     const auto clicked = [this](int id, void (CVexbusDlg::*handler)()) {
-        connect(static_cast<QAbstractButton*>(GetDlgItem(id)), &QAbstractButton::clicked, this,
-                handler);
+        connect(static_cast<QAbstractButton*>(GetDlgItem(id)), &QAbstractButton::clicked, this, handler);
     };
     const auto changed = [this](int id, void (CVexbusDlg::*handler)()) {
         connect(Edit(id), &EditBox::Changed, this, handler);
@@ -407,14 +398,38 @@ void CVexbusDlg::OnBit(int n)
     m_pDataEdit->setText(HexByte(m_data));
 }
 
-void CVexbusDlg::OnBit0() { OnBit(0); }
-void CVexbusDlg::OnBit1() { OnBit(1); }
-void CVexbusDlg::OnBit2() { OnBit(2); }
-void CVexbusDlg::OnBit3() { OnBit(3); }
-void CVexbusDlg::OnBit4() { OnBit(4); }
-void CVexbusDlg::OnBit5() { OnBit(5); }
-void CVexbusDlg::OnBit6() { OnBit(6); }
-void CVexbusDlg::OnBit7() { OnBit(7); }
+void CVexbusDlg::OnBit0()
+{
+    OnBit(0);
+}
+void CVexbusDlg::OnBit1()
+{
+    OnBit(1);
+}
+void CVexbusDlg::OnBit2()
+{
+    OnBit(2);
+}
+void CVexbusDlg::OnBit3()
+{
+    OnBit(3);
+}
+void CVexbusDlg::OnBit4()
+{
+    OnBit(4);
+}
+void CVexbusDlg::OnBit5()
+{
+    OnBit(5);
+}
+void CVexbusDlg::OnBit6()
+{
+    OnBit(6);
+}
+void CVexbusDlg::OnBit7()
+{
+    OnBit(7);
+}
 
 void CVexbusDlg::OnAll()
 {

@@ -2,9 +2,9 @@
 #include "Vexbus/VexbusDlg.h"
 
 #include "Vexbus/BatchFile.h"
-#include "widgets/ProgressWnd.h"
 #include "platform/TextScan.h"
 #include "platform/UiServices.h"
+#include "widgets/ProgressWnd.h"
 
 #include <QLabel>
 

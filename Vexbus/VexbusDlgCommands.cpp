@@ -2,12 +2,12 @@
 #include "Vexbus/VexbusDlg.h"
 
 #include "Vexbus/CmdArgs.h"
-#include "tqRegs/Format.h"
-#include "tqLink/I2CLink.h"
-#include "widgets/LogList.h"
-#include "widgets/ProgressWnd.h"
 #include "platform/TextScan.h"
 #include "platform/UiServices.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/Format.h"
+#include "widgets/LogList.h"
+#include "widgets/ProgressWnd.h"
 
 #include <QLineEdit>
 
@@ -98,10 +98,9 @@ int CVexbusDlg::ExecuteCommand(char* line)
 
     using Handler = int (CVexbusDlg::*)(CmdArgs*);
     static constexpr std::pair<const char*, Handler> kHandlers[] = {
-        {"i2cr", &CVexbusDlg::CmdI2cr},   {"i2cr16", &CVexbusDlg::CmdI2cr16},
-        {"i2cw", &CVexbusDlg::CmdI2cw},   {"i2cw16", &CVexbusDlg::CmdI2cw16},
-        {"ior16", &CVexbusDlg::CmdIor16}, {"iow16", &CVexbusDlg::CmdIow16},
-        {"ior", &CVexbusDlg::CmdIor},     {"iow", &CVexbusDlg::CmdIow},
+        {"i2cr", &CVexbusDlg::CmdI2cr},     {"i2cr16", &CVexbusDlg::CmdI2cr16}, {"i2cw", &CVexbusDlg::CmdI2cw},
+        {"i2cw16", &CVexbusDlg::CmdI2cw16}, {"ior16", &CVexbusDlg::CmdIor16},   {"iow16", &CVexbusDlg::CmdIow16},
+        {"ior", &CVexbusDlg::CmdIor},       {"iow", &CVexbusDlg::CmdIow},
     };
     for (const auto& [keyword, handler] : kHandlers) {
         if (Is(word, keyword))
@@ -149,11 +148,10 @@ int CVexbusDlg::BlockRead(CmdArgs* a, bool wide)
             g_pLink->ReadBlock16(static_cast<u8>(a->num1), static_cast<u16>(sub), static_cast<u16>(size),
                                  buffer.data());
         else
-            g_pLink->ReadBlock8(static_cast<u8>(a->num1), static_cast<u8>(sub), static_cast<u16>(size),
-                                buffer.data());
+            g_pLink->ReadBlock8(static_cast<u8>(a->num1), static_cast<u8>(sub), static_cast<u16>(size), buffer.data());
         for (std::uint32_t i = 0; i < size; ++i)
-            AppendLine(Format(wide ? "i2cr %02x %04x -> byte: %02x %02x" : "i2cr %02x %02x -> byte: %02x %02x",
-                              a->num1, sub, i, buffer[i]),
+            AppendLine(Format(wide ? "i2cr %02x %04x -> byte: %02x %02x" : "i2cr %02x %02x -> byte: %02x %02x", a->num1,
+                              sub, i, buffer[i]),
                        true);
     }
     return 1;
@@ -199,10 +197,8 @@ int CVexbusDlg::SlaveRead(CmdArgs* a, bool wide)
                            false);
         }
         return 1;
-    case 4:
-        return BlockRead(a, wide);
-    default:
-        return MissingParameters(wide ? "i2cr16" : "i2cr");
+    case 4: return BlockRead(a, wide);
+    default: return MissingParameters(wide ? "i2cr16" : "i2cr");
     }
 }
 
@@ -221,13 +217,13 @@ int CVexbusDlg::SlaveWrite(CmdArgs* a, bool wide)
     case 4: {
         const auto keep = static_cast<u8>(a->num4);
         const auto full = static_cast<std::int32_t>(a->num3);
-        status = wide ? g_pLink->Modify16(a->num1, a->num2, full, keep) : g_pLink->Modify8(a->num1, a->num2, full, keep);
+        status =
+            wide ? g_pLink->Modify16(a->num1, a->num2, full, keep) : g_pLink->Modify8(a->num1, a->num2, full, keep);
         line = Format(wide ? "i2cw16 %02x %04x %02x, mask = %02x" : "i2cw %02x %02x %02x, mask = %02x", a->num1,
                       a->num2, a->num3, a->num4);
         break;
     }
-    default:
-        return MissingParameters(wide ? "i2cw16" : "i2cw");
+    default: return MissingParameters(wide ? "i2cw16" : "i2cw");
     }
     AppendLine(status == 0 ? line : line + " failed", true);
     return 1;
@@ -286,14 +282,12 @@ int CVexbusDlg::CmdIor16(CmdArgs* a)
             u8 byte = 0;
             const bool ok = g_pLink->ReadReg16(static_cast<u16>(address), &byte) == 0;
             a->num4 = byte;
-            AppendLine(ok ? Format("ior16 %04x -> %02x", address, a->num4)
-                          : Format("ior16 %04x -> failed", address),
+            AppendLine(ok ? Format("ior16 %04x -> %02x", address, a->num4) : Format("ior16 %04x -> failed", address),
                        false);
         }
         break;
     }
-    default:
-        return MissingParameters("ior16");
+    default: return MissingParameters("ior16");
     }
     ScrollToEnd();
     return 1;
@@ -313,8 +307,7 @@ int CVexbusDlg::CmdIow(CmdArgs* a)
         status = g_pLink->ModifyReg8(address, static_cast<u8>(a->num2), static_cast<u8>(~a->num3));
         line = Format("iow %02x %02x %02x", address, a->num2, a->num3);
         break;
-    default:
-        return MissingParameters("iow");
+    default: return MissingParameters("iow");
     }
     AppendLine(status == 0 ? line : line + " failed", true);
     return 1;
@@ -334,8 +327,7 @@ int CVexbusDlg::CmdIow16(CmdArgs* a)
         status = g_pLink->ModifyReg16(address, static_cast<u8>(a->num2), static_cast<u8>(~a->num3));
         line = Format("iow16 %04x %02x %02x", a->num1, a->num2, a->num3);
         break;
-    default:
-        return MissingParameters("iow16");
+    default: return MissingParameters("iow16");
     }
     AppendLine(status == 0 ? line : line + " failed", true);
     return 1;

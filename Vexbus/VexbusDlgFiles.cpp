@@ -2,13 +2,13 @@
 #include "Vexbus/VexbusDlg.h"
 
 #include "Vexbus/CmdArgs.h"
-#include "tqRegs/Format.h"
-#include "tqLink/I2CLink.h"
-#include "widgets/LogList.h"
+#include "Vexbus/Vexbus.h"
 #include "platform/TextScan.h"
 #include "platform/UiServices.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/Format.h"
 #include "tqRegs/UnknownRegister.h"
-#include "Vexbus/Vexbus.h"
+#include "widgets/LogList.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -85,8 +85,8 @@ bool CVexbusDlg::ReadRange(std::FILE* file)
         else
             CmdI2cr16(&args);
         if (file)
-            std::fprintf(file, eight ? "i2crw %02x %02x %02x\n" : "i2crw16 %02x %04x %02x\n", slave,
-                         args.num2, args.num3 & 0xFF);
+            std::fprintf(file, eight ? "i2crw %02x %02x %02x\n" : "i2crw16 %02x %04x %02x\n", slave, args.num2,
+                         args.num3 & 0xFF);
     }
     return true;
 }

@@ -1,7 +1,7 @@
+#include "Vexbus/Vexbus.h"
 #include "platform/AppStyle.h"
 #include "platform/QtUiResponder.h"
 #include "platform/UiServices.h"
-#include "Vexbus/Vexbus.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -1,8 +1,8 @@
 // A long batch file run with its progress window against the same lines run in a plain loop.
 #include "Benchmarks.h"
 
-#include "tqLink/I2CLink.h"
 #include "Vexbus/VexbusDlg.h"
+#include "tqLink/I2CLink.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -87,8 +87,7 @@ void RegisterBatchBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, const std
     for (auto* b : {plain, batch})
         b->UseManualTime()->Iterations(1)->Repetitions(sizes.repetitions)->Unit(benchmark::kMillisecond);
 
-    checks.push_back({"3. batch: RunBatch of " + std::to_string(sizes.batchLines) +
-                          " lines / ExecuteCommand loop",
+    checks.push_back({"3. batch: RunBatch of " + std::to_string(sizes.batchLines) + " lines / ExecuteCommand loop",
                       "batch/run_batch", "", "batch/plain_loop", "", "", 2.0});
 
     // A jump costs the same however long the file: labels are not searched for from the top.
@@ -97,8 +96,8 @@ void RegisterBatchBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, const std
         const int jumps = WriteGotoChain(chain, pairs);
         benchmark::RegisterBenchmark(("batch/goto_chain/" + std::to_string(pairs)).c_str(),
                                      [&dlg, chain, jumps](benchmark::State& state) {
-                                         TimeRuns(state, dlg, chain, [&dlg](std::FILE* file) { dlg.RunBatch(file); },
-                                                  jumps);
+                                         TimeRuns(
+                                             state, dlg, chain, [&dlg](std::FILE* file) { dlg.RunBatch(file); }, jumps);
                                      })
             ->UseManualTime()
             ->Iterations(1)

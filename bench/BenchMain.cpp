@@ -6,8 +6,8 @@
 
 #include "Ch341Emulator.h"
 #include "ScriptedResponder.h"
-#include "platform/UiServices.h"
 #include "Vexbus/VexbusDlg.h"
+#include "platform/UiServices.h"
 
 #include <QApplication>
 #include <QByteArray>

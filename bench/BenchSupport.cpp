@@ -1,8 +1,8 @@
 #include "Benchmarks.h"
 
-#include "widgets/LogList.h"
 #include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
+#include "widgets/LogList.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,8 +1,8 @@
 // One typed command against what it cannot avoid: the bus read and the formatting of its line.
 #include "Benchmarks.h"
 
-#include "tqLink/I2CLink.h"
 #include "Vexbus/VexbusDlg.h"
+#include "tqLink/I2CLink.h"
 
 void RegisterCommandBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::vector<RatioCheck>& checks)
 {
@@ -31,6 +31,6 @@ void RegisterCommandBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::ve
         if (sizes.iterations > 0)
             b->Iterations(sizes.iterations);
     }
-    checks.push_back({"1. command: ExecuteCommand(\"i2cr 1a 00\") / bare Read8 + format",
-                      "command/execute_command", "", "command/bare_read_and_format", "", "", 3.0});
+    checks.push_back({"1. command: ExecuteCommand(\"i2cr 1a 00\") / bare Read8 + format", "command/execute_command", "",
+                      "command/bare_read_and_format", "", "", 3.0});
 }

@@ -1,9 +1,9 @@
 // Appending to the log list and scrolling to the new line, with the list already holding many.
 #include "Benchmarks.h"
 
-#include "widgets/LogList.h"
 #include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
+#include "widgets/LogList.h"
 
 #include <unistd.h>
 
@@ -26,8 +26,7 @@ std::size_t Resident()
 
 std::string Line(int i)
 {
-    return FormatLine("i2cr 1a %02x -> %02x", static_cast<unsigned>(i & 0xFF),
-                      static_cast<unsigned>((i * 7) & 0xFF));
+    return FormatLine("i2cr 1a %02x -> %02x", static_cast<unsigned>(i & 0xFF), static_cast<unsigned>((i * 7) & 0xFF));
 }
 
 // Empties the list and fills it with n lines; returns the memory the lines took.
@@ -74,9 +73,9 @@ void RegisterLogListBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::ve
     for (std::size_t i = 1; i < sizes.logLines.size(); ++i) {
         const std::string n = std::to_string(sizes.logLines[i]);
         const bool last = i + 1 == sizes.logLines.size();
-        checks.push_back({"2. log list: per-line append+scroll at " + n + " lines / at " +
-                              std::to_string(sizes.logLines.front()),
-                          "loglist/append_and_scroll/" + n, "", first, "", "", last ? 1.5 : 0.0});
+        checks.push_back(
+            {"2. log list: per-line append+scroll at " + n + " lines / at " + std::to_string(sizes.logLines.front()),
+             "loglist/append_and_scroll/" + n, "", first, "", "", last ? 1.5 : 0.0});
     }
     for (int n : sizes.logLines)
         checks.push_back({"2. log list: memory per line at " + std::to_string(n) + " lines",

@@ -2,9 +2,9 @@
 // soon the window answers afterwards.
 #include "Benchmarks.h"
 
-#include "tqLink/I2CLink.h"
 #include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
+#include "tqLink/I2CLink.h"
 
 #include <QRadioButton>
 
@@ -85,6 +85,6 @@ void RegisterRangeReadBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::
     const std::string count = std::to_string(end + 1);
     checks.push_back({"4. range read: BatchRead of " + count + " 16-bit addresses / bare reads + format",
                       "range/batch_read", "", "range/bare_reads", "", "", 3.0});
-    checks.push_back({"4. range read: the window catching up after it / after one read",
-                      "range/batch_read", "settle_seconds", "range/single_read", "settle_seconds", "", 2.0});
+    checks.push_back({"4. range read: the window catching up after it / after one read", "range/batch_read",
+                      "settle_seconds", "range/single_read", "settle_seconds", "", 2.0});
 }

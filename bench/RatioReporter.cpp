@@ -4,8 +4,7 @@
 
 #include <unistd.h>
 
-RatioReporter::RatioReporter()
-    : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular)
+RatioReporter::RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular)
 {
 }
 
@@ -21,8 +20,8 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
         // A manual time is the benchmark's own measure; otherwise the processor time counts,
         // which a shared machine's other load does not inflate.
         const bool manual = run.run_name.time_type == "manual_time";
-        const double seconds = (manual ? run.real_accumulated_time : run.cpu_accumulated_time) /
-                               static_cast<double>(run.iterations);
+        const double seconds =
+            (manual ? run.real_accumulated_time : run.cpu_accumulated_time) / static_cast<double>(run.iterations);
         auto [it, fresh] = best.try_emplace(name);
         if (fresh || seconds < it->second.seconds) {
             it->second.seconds = seconds;
@@ -60,8 +59,8 @@ RatioReporter::Verdict RatioReporter::PrintSummary(const std::vector<RatioCheck>
             std::printf("%-64s %8.1f %8s  %s\n", check.title.c_str(), subject, "-", check.unit.c_str());
             continue;
         }
-        if (!Value(check.subject, check.subjectCounter, subject)
-            || !Value(check.baseline, check.baselineCounter, baseline) || baseline <= 0) {
+        if (!Value(check.subject, check.subjectCounter, subject) ||
+            !Value(check.baseline, check.baselineCounter, baseline) || baseline <= 0) {
             std::printf("%-64s %8s %8s  no figure\n", check.title.c_str(), "-", "-");
             verdict.figures = false;
             continue;
@@ -73,8 +72,7 @@ RatioReporter::Verdict RatioReporter::PrintSummary(const std::vector<RatioCheck>
         }
         const bool holds = ratio <= check.limit;
         verdict.held = verdict.held && holds;
-        std::printf("%-64s %8.2f %8.2f  %s\n", check.title.c_str(), ratio, check.limit,
-                    holds ? "holds" : "MISSES");
+        std::printf("%-64s %8.2f %8.2f  %s\n", check.title.c_str(), ratio, check.limit, holds ? "holds" : "MISSES");
     }
     std::fflush(stdout);
     return verdict;

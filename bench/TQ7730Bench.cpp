@@ -4,8 +4,8 @@
 
 #include "Ch341Emulator.h"
 #include "tqLink/I2CLink.h"
-#include "widgets/ProgressWnd.h"
 #include "tqRegs/TQ7730Register.h"
+#include "widgets/ProgressWnd.h"
 
 #include <cstdio>
 #include <functional>
@@ -114,8 +114,8 @@ void RegisterTQ7730Benchmarks(std::vector<RatioCheck>& checks)
     // An emulated transfer costs a fraction of a microsecond, so the progress window (its
     // profile position read and written, and the export's steps) outweighs the transfers; the
     // bound applies to what the register set adds over both.
-    checks.push_back({"8. TQ7730: dump / as many bare single-byte transfers", "tq7730/dump", "", "tq7730/dump_bare", "",
-                      "", 0});
+    checks.push_back(
+        {"8. TQ7730: dump / as many bare single-byte transfers", "tq7730/dump", "", "tq7730/dump_bare", "", "", 0});
     checks.push_back({"8. TQ7730: export / as many bare single-byte transfers", "tq7730/export", "",
                       "tq7730/export_bare", "", "", 0});
     checks.push_back({"8. TQ7730: dump / the same transfers under a progress window", "tq7730/dump", "",

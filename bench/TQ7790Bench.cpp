@@ -7,8 +7,8 @@
 
 #include "Ch341Emulator.h"
 #include "tqLink/I2CLink.h"
-#include "widgets/ProgressWnd.h"
 #include "tqRegs/TQ7790Register.h"
+#include "widgets/ProgressWnd.h"
 
 #include <cstdio>
 #include <memory>

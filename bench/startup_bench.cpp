@@ -78,7 +78,6 @@ std::string NameOf(Display* display, Window window)
     return result;
 }
 
-
 pid_t Start(const Program& program)
 {
     // The program's own settings replace inherited ones of the same name.
@@ -235,8 +234,8 @@ int main(int argc, char** argv)
     XCloseDisplay(display);
     std::filesystem::remove_all(config);
 
-    std::printf("start-up to the main window drawn, median of %d: vexbus %.1f ms, minimal Qt dialog %.1f ms\n",
-                runs, Median(vexbus.seconds) * 1000, Median(minimal.seconds) * 1000);
+    std::printf("start-up to the main window drawn, median of %d: vexbus %.1f ms, minimal Qt dialog %.1f ms\n", runs,
+                Median(vexbus.seconds) * 1000, Median(minimal.seconds) * 1000);
     if (const double box = Median(vexbus.boxSeconds); box > 0)
         std::printf("vexbus showed a box first (no parallel port), drawn after %.1f ms and answered at once\n",
                     box * 1000);

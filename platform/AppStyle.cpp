@@ -52,13 +52,10 @@ int AppStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const 
     case PM_ExclusiveIndicatorWidth:
     case PM_ExclusiveIndicatorHeight:
     case PM_IndicatorWidth:
-    case PM_IndicatorHeight:
-        return Scaled(kIndicator, widget);
+    case PM_IndicatorHeight: return Scaled(kIndicator, widget);
     case PM_RadioButtonLabelSpacing:
-    case PM_CheckBoxLabelSpacing:
-        return Scaled(kLabelSpacing, widget);
-    default:
-        return QProxyStyle::pixelMetric(metric, option, widget);
+    case PM_CheckBoxLabelSpacing: return Scaled(kLabelSpacing, widget);
+    default: return QProxyStyle::pixelMetric(metric, option, widget);
     }
 }
 
@@ -66,17 +63,14 @@ int AppStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidge
                         QStyleHintReturn* returnData) const
 {
     switch (hint) {
-    case SH_DialogButtonBox_ButtonsHaveIcons:
-        return 0;
-    case SH_MessageBox_TextInteractionFlags:
-        return Qt::NoTextInteraction;
-    default:
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    case SH_DialogButtonBox_ButtonsHaveIcons: return 0;
+    case SH_MessageBox_TextInteractionFlags: return Qt::NoTextInteraction;
+    default: return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 }
 
-void AppStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                  QPainter* painter, const QWidget* widget) const
+void AppStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                  const QWidget* widget) const
 {
     const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
     if (control != CC_GroupBox || !group || (group->subControls & SC_GroupBoxCheckBox)) {
@@ -90,24 +84,21 @@ void AppStyle::drawComplexControl(ComplexControl control, const QStyleOptionComp
     if (group->text.isEmpty())
         return;
     const int indent = metrics.averageCharWidth();
-    const QRect title(group->rect.left() + indent, group->rect.top(),
-                      metrics.horizontalAdvance(group->text) + indent, metrics.height());
+    const QRect title(group->rect.left() + indent, group->rect.top(), metrics.horizontalAdvance(group->text) + indent,
+                      metrics.height());
     painter->fillRect(title, group->palette.window());
     drawItemText(painter, title, Qt::AlignCenter | Qt::TextShowMnemonic, group->palette,
                  (group->state & State_Enabled) != 0, group->text, QPalette::WindowText);
 }
 
-QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
-                             const QWidget* widget) const
+QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
 {
     switch (icon) {
     case SP_MessageBoxInformation:
     case SP_MessageBoxWarning:
     case SP_MessageBoxCritical:
-    case SP_MessageBoxQuestion:
-        return QIcon(BoxIcon(icon, pixelMetric(PM_MessageBoxIconSize, option, widget)));
-    default:
-        return QProxyStyle::standardIcon(icon, option, widget);
+    case SP_MessageBoxQuestion: return QIcon(BoxIcon(icon, pixelMetric(PM_MessageBoxIconSize, option, widget)));
+    default: return QProxyStyle::standardIcon(icon, option, widget);
     }
 }
 
@@ -155,8 +146,7 @@ QPixmap AppStyle::BoxIcon(StandardPixmap icon, int side)
         DrawBar(painter, Qt::white, QRectF(14.25, 22.5, 3.5, 3.5));
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return pixmap;
 }

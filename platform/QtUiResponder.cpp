@@ -46,8 +46,7 @@ QString ToQt(const std::string& text)
 
 int QtUiResponder::MessageBox(const std::string& text, const std::string& caption, unsigned type)
 {
-    QMessageBox box(IconOf(type), ToQt(caption), ToQt(text), ButtonsOf(type),
-                    QApplication::activeWindow());
+    QMessageBox box(IconOf(type), ToQt(caption), ToQt(text), ButtonsOf(type), QApplication::activeWindow());
     return AnswerOf(box.exec());
 }
 

@@ -72,8 +72,8 @@ int Send(Byte* data, std::size_t length)
     if (!adapter.handle)
         return LIBUSB_ERROR_NO_DEVICE;
     int sent = 0;
-    const int result = libusb_bulk_transfer(adapter.handle, kBulkOut, data, static_cast<int>(length), &sent,
-                                            kTimeoutMs);
+    const int result =
+        libusb_bulk_transfer(adapter.handle, kBulkOut, data, static_cast<int>(length), &sent, kTimeoutMs);
     if (!Succeeded(result))
         return result;
     return static_cast<std::size_t>(sent) == length ? LIBUSB_SUCCESS : LIBUSB_ERROR_IO;
@@ -84,8 +84,8 @@ void Drain()
     std::array<Byte, kPacketSize> scrap{};
     for (int i = 0; i < kDrainPackets && adapter.handle; ++i) {
         int got = 0;
-        const int result = libusb_bulk_transfer(adapter.handle, kBulkIn, scrap.data(),
-                                                static_cast<int>(scrap.size()), &got, kDrainTimeoutMs);
+        const int result = libusb_bulk_transfer(adapter.handle, kBulkIn, scrap.data(), static_cast<int>(scrap.size()),
+                                                &got, kDrainTimeoutMs);
         if (!Succeeded(result) || got == 0)
             return;
     }
@@ -100,8 +100,8 @@ bool Receive(Packet& packet, std::size_t length)
     if (!adapter.handle)
         return false;
     int got = 0;
-    const int result = libusb_bulk_transfer(adapter.handle, kBulkIn, packet.data(), static_cast<int>(packet.size()),
-                                            &got, kTimeoutMs);
+    const int result =
+        libusb_bulk_transfer(adapter.handle, kBulkIn, packet.data(), static_cast<int>(packet.size()), &got, kTimeoutMs);
     if (Succeeded(result) && static_cast<std::size_t>(got) >= length)
         return true;
     Drain();
@@ -129,8 +129,8 @@ libusb_device* FindAdapter()
     libusb_device* found = nullptr;
     for (ssize_t i = 0; i < count && !found; ++i) {
         libusb_device_descriptor descriptor{};
-        if (libusb_get_device_descriptor(list[i], &descriptor) == LIBUSB_SUCCESS &&
-            descriptor.idVendor == kVendor && descriptor.idProduct == kProduct)
+        if (libusb_get_device_descriptor(list[i], &descriptor) == LIBUSB_SUCCESS && descriptor.idVendor == kVendor &&
+            descriptor.idProduct == kProduct)
             found = libusb_ref_device(list[i]);
     }
     libusb_free_device_list(list, 1);
@@ -375,8 +375,8 @@ bool USBIO_SetStream(std::uint32_t index, std::uint32_t mode)
     return !adapter.handle || ApplyMode() == LIBUSB_SUCCESS;
 }
 
-bool USBIO_StreamI2C(std::uint32_t index, std::uint32_t writeLength, const void* writeBuffer,
-                     std::uint32_t readLength, void* readBuffer)
+bool USBIO_StreamI2C(std::uint32_t index, std::uint32_t writeLength, const void* writeBuffer, std::uint32_t readLength,
+                     void* readBuffer)
 {
     if (index != 0 || !adapter.handle || writeLength == 0 || !writeBuffer || (readLength > 0 && !readBuffer))
         return false;

@@ -15,5 +15,5 @@ void USBIO_CloseDevice(std::uint32_t index);
 bool USBIO_SetStream(std::uint32_t index, std::uint32_t mode);
 // One I2C transaction: write `writeLength` bytes (the first is the slave address byte), then
 // read `readLength` bytes. False on any USB error, time-out or missing acknowledge.
-bool USBIO_StreamI2C(std::uint32_t index, std::uint32_t writeLength, const void* writeBuffer,
-                     std::uint32_t readLength, void* readBuffer);
+bool USBIO_StreamI2C(std::uint32_t index, std::uint32_t writeLength, const void* writeBuffer, std::uint32_t readLength,
+                     void* readBuffer);

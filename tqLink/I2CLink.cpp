@@ -67,17 +67,14 @@ std::int32_t I2CLink::Connect()
 std::int32_t I2CLink::Read8(u8 slave, u8 sub, u8* out)
 {
     return Dispatch(
-        transport, [&] { return g_serialLink.Read8(slave, sub, out); },
-        [&] { return g_lptI2C.Read8(slave, sub, out); },
-        [&] { return g_simDevice.Read8(slave, sub, out); },
-        [&] { return g_usbI2C.Read8(slave, sub, out); });
+        transport, [&] { return g_serialLink.Read8(slave, sub, out); }, [&] { return g_lptI2C.Read8(slave, sub, out); },
+        [&] { return g_simDevice.Read8(slave, sub, out); }, [&] { return g_usbI2C.Read8(slave, sub, out); });
 }
 
 std::int32_t I2CLink::ReadBlock8(u8 slave, u8 sub, u16 count, u8* out)
 {
     return Dispatch(
-        transport, [&] { return g_serialLink.Read8(slave, sub, out); },
-        [&] { return g_lptI2C.Read8(slave, sub, out); },
+        transport, [&] { return g_serialLink.Read8(slave, sub, out); }, [&] { return g_lptI2C.Read8(slave, sub, out); },
         [&] { return g_simDevice.Read8(slave, sub, out); },
         [&] { return g_usbI2C.ReadBlock8(slave, sub, count, out); });
 }
@@ -86,8 +83,7 @@ std::int32_t I2CLink::Write8(u8 slave, u8 sub, u8 data)
 {
     return Dispatch(
         transport, [&] { return g_serialLink.Write8(slave, sub, data); },
-        [&] { return g_lptI2C.Write8(slave, sub, data); },
-        [&] { return g_simDevice.Write8(slave, sub, data); },
+        [&] { return g_lptI2C.Write8(slave, sub, data); }, [&] { return g_simDevice.Write8(slave, sub, data); },
         [&] { return g_usbI2C.Write8(slave, sub, data); });
 }
 
@@ -95,8 +91,7 @@ std::int32_t I2CLink::Read16(u8 slave, u16 sub, u8* out)
 {
     return Dispatch(
         transport, [&] { return g_serialLink.Read16(slave, sub, out); },
-        [&] { return g_lptI2C.Read16(slave, sub, out); },
-        [&] { return g_simDevice.Read16(slave, sub, out); },
+        [&] { return g_lptI2C.Read16(slave, sub, out); }, [&] { return g_simDevice.Read16(slave, sub, out); },
         [&] { return g_usbI2C.Read16(slave, sub, out); });
 }
 
@@ -104,8 +99,7 @@ std::int32_t I2CLink::ReadBlock16(u8 slave, u16 sub, u16 count, u8* out)
 {
     return Dispatch(
         transport, [&] { return g_serialLink.Read16(slave, sub, out); },
-        [&] { return g_lptI2C.Read16(slave, sub, out); },
-        [&] { return g_simDevice.Read16(slave, sub, out); },
+        [&] { return g_lptI2C.Read16(slave, sub, out); }, [&] { return g_simDevice.Read16(slave, sub, out); },
         [&] { return g_usbI2C.ReadBlock16(slave, sub, count, out); });
 }
 
@@ -113,18 +107,15 @@ std::int32_t I2CLink::Write16(u8 slave, u16 sub, u8 data)
 {
     return Dispatch(
         transport, [&] { return g_serialLink.Write16(slave, sub, data); },
-        [&] { return g_lptI2C.Write16(slave, sub, data); },
-        [&] { return g_simDevice.Write16(slave, sub, data); },
+        [&] { return g_lptI2C.Write16(slave, sub, data); }, [&] { return g_simDevice.Write16(slave, sub, data); },
         [&] { return g_usbI2C.Write16(slave, sub, data); });
 }
 
 std::int32_t I2CLink::ReadReg8(u8 sub, u8* out)
 {
     return Dispatch(
-        transport, [&] { return g_serialLink.ReadReg8(sub, out); },
-        [&] { return g_lptI2C.ReadReg8(sub, out); },
-        [&] { return g_simDevice.ReadReg8(sub, out); },
-        [&] { return g_usbI2C.ReadReg8(sub, out); });
+        transport, [&] { return g_serialLink.ReadReg8(sub, out); }, [&] { return g_lptI2C.ReadReg8(sub, out); },
+        [&] { return g_simDevice.ReadReg8(sub, out); }, [&] { return g_usbI2C.ReadReg8(sub, out); });
 }
 
 std::int32_t I2CLink::ReadRegBlock8(u8 sub, u16 count, u8* out)
@@ -132,27 +123,22 @@ std::int32_t I2CLink::ReadRegBlock8(u8 sub, u16 count, u8* out)
     const u8 low = static_cast<u8>(count);
     return Dispatch(
         transport, [&] { return g_serialLink.ReadRegBlock8(sub, low, out); },
-        [&] { return g_lptI2C.ReadRegBlock8(sub, low, out); },
-        [&] { return g_simDevice.ReadRegBlock8(sub, low, out); },
+        [&] { return g_lptI2C.ReadRegBlock8(sub, low, out); }, [&] { return g_simDevice.ReadRegBlock8(sub, low, out); },
         [&] { return g_usbI2C.ReadRegBlock8(sub, count, out); });
 }
 
 std::int32_t I2CLink::WriteReg8(u8 sub, u8 data)
 {
     return Dispatch(
-        transport, [&] { return g_serialLink.WriteReg8(sub, data); },
-        [&] { return g_lptI2C.WriteReg8(sub, data); },
-        [&] { return g_simDevice.WriteReg8(sub, data); },
-        [&] { return g_usbI2C.WriteReg8(sub, data); });
+        transport, [&] { return g_serialLink.WriteReg8(sub, data); }, [&] { return g_lptI2C.WriteReg8(sub, data); },
+        [&] { return g_simDevice.WriteReg8(sub, data); }, [&] { return g_usbI2C.WriteReg8(sub, data); });
 }
 
 std::int32_t I2CLink::ReadReg16(u16 sub, u8* out)
 {
     return Dispatch(
-        transport, [&] { return g_serialLink.ReadReg16(sub, out); },
-        [&] { return g_lptI2C.ReadReg16(sub, out); },
-        [&] { return g_simDevice.ReadReg16(sub, out); },
-        [&] { return g_usbI2C.ReadReg16(sub, out); });
+        transport, [&] { return g_serialLink.ReadReg16(sub, out); }, [&] { return g_lptI2C.ReadReg16(sub, out); },
+        [&] { return g_simDevice.ReadReg16(sub, out); }, [&] { return g_usbI2C.ReadReg16(sub, out); });
 }
 
 std::int32_t I2CLink::ReadRegBlock16(u16 sub, u16 count, u8* out)
@@ -168,32 +154,32 @@ std::int32_t I2CLink::ReadRegBlock16(u16 sub, u16 count, u8* out)
 std::int32_t I2CLink::WriteReg16(u16 sub, u8 data)
 {
     return Dispatch(
-        transport, [&] { return g_serialLink.WriteReg16(sub, data); },
-        [&] { return g_lptI2C.WriteReg16(sub, data); },
-        [&] { return g_simDevice.WriteReg16(sub, data); },
-        [&] { return g_usbI2C.WriteReg16(sub, data); });
+        transport, [&] { return g_serialLink.WriteReg16(sub, data); }, [&] { return g_lptI2C.WriteReg16(sub, data); },
+        [&] { return g_simDevice.WriteReg16(sub, data); }, [&] { return g_usbI2C.WriteReg16(sub, data); });
 }
 
 std::int32_t I2CLink::AuxRead1(u8 byte1, u8* out)
 {
-    return Dispatch(transport, [&] { return g_serialLink.AuxRead1(byte1, out); }, Inert, Inert, Inert);
+    return Dispatch(
+        transport, [&] { return g_serialLink.AuxRead1(byte1, out); }, Inert, Inert, Inert);
 }
 
 std::int32_t I2CLink::AuxRead2(u8 byte1, u8 byte2, u8* out)
 {
-    return Dispatch(transport, [&] { return g_serialLink.AuxRead2(byte1, byte2, out); }, Inert, Inert,
-                    Inert);
+    return Dispatch(
+        transport, [&] { return g_serialLink.AuxRead2(byte1, byte2, out); }, Inert, Inert, Inert);
 }
 
 std::int32_t I2CLink::AuxWrite2(u8 byte1, u8 byte2)
 {
-    return Dispatch(transport, [&] { return g_serialLink.AuxWrite2(byte1, byte2); }, Inert, Inert, Inert);
+    return Dispatch(
+        transport, [&] { return g_serialLink.AuxWrite2(byte1, byte2); }, Inert, Inert, Inert);
 }
 
 std::int32_t I2CLink::AuxWrite3(u8 byte1, u8 byte2, u8 byte3)
 {
-    return Dispatch(transport, [&] { return g_serialLink.AuxWrite3(byte1, byte2, byte3); }, Inert, Inert,
-                    Inert);
+    return Dispatch(
+        transport, [&] { return g_serialLink.AuxWrite3(byte1, byte2, byte3); }, Inert, Inert, Inert);
 }
 
 namespace {

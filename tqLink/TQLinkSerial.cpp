@@ -229,8 +229,7 @@ std::int32_t TQLinkSerial::TakeData(u8* out, std::size_t count)
 void TQLinkSerial::DrainInput()
 {
     u8 dropped = 0;
-    while (port.BytesWaiting() > 0 && port.Read(&dropped, 1) == 1) {
-    }
+    while (port.BytesWaiting() > 0 && port.Read(&dropped, 1) == 1) {}
 }
 
 std::int32_t TQLinkSerial::ReceiveByte(u8* out)
@@ -290,9 +289,7 @@ std::int32_t TQLinkSerial::ReportStatus(std::int32_t status)
     case LinkBadChecksum: AppMessageBox("inPk: invalid CRC", MB_OK); break;
     case LinkBadLength: AppMessageBox("inPk: invalid PCL len", MB_OK); break;
     case LinkNAck: AppMessageBox("NAck", MB_OK); break;
-    case LinkAdapterError:
-        AppMessageBox("Ack with error code " + std::to_string(rx.payload[0]), MB_OK);
-        break;
+    case LinkAdapterError: AppMessageBox("Ack with error code " + std::to_string(rx.payload[0]), MB_OK); break;
     default: AppMessageBox("Unknow error", MB_OK); break;
     }
     return status;

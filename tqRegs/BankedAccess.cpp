@@ -111,9 +111,8 @@ void WriteField(std::uint8_t bankRegister, std::int32_t value, const RegField& f
     SelectBank(bankRegister, field.bank);
     const auto bits = static_cast<std::uint32_t>(value);
     if (field.end_addr != -1) {
-        ForEachBit(field, [&](std::int32_t bitAddress, std::int32_t k) {
-            WriteBit(Device(), bitAddress, ValueBit(bits, k));
-        });
+        ForEachBit(field,
+                   [&](std::int32_t bitAddress, std::int32_t k) { WriteBit(Device(), bitAddress, ValueBit(bits, k)); });
         return;
     }
     std::uint8_t data = 0;

@@ -100,8 +100,7 @@ const char* FailedSuffix(bool failed)
     return failed ? " failed" : "";
 }
 
-LineCode ParseFieldLine(std::string_view text, bool newline, std::span<std::int64_t> numbers,
-                        const TokenScanner& scan)
+LineCode ParseFieldLine(std::string_view text, bool newline, std::span<std::int64_t> numbers, const TokenScanner& scan)
 {
     LineCode result = kNothing;
     State state = State::Start;
@@ -160,8 +159,7 @@ LineCode ParseFieldLine(std::string_view text, bool newline, std::span<std::int6
                 result = kComment;
             state = State::Rest;
             break;
-        case State::Rest:
-            break;
+        case State::Rest: break;
         }
     }
     if (!newline)

@@ -13,7 +13,7 @@ namespace SettingsText {
 
 // What one line of a file is.
 enum LineCode : int {
-    kNothing = 0,   // blank, "#" alone, or not a complete field line
+    kNothing = 0, // blank, "#" alone, or not a complete field line
     kComment = 1,
     kFirstSeg = 2,
     kNextSeg = 3,
@@ -70,21 +70,14 @@ void LoadLines(std::FILE* file, Parse parse, Store store, WriteOut writeOut)
     std::rewind(file);
     for (;;) {
         switch (parse()) {
-        case kNextSeg:
-            writeOut();
-            break;
-        case kField:
-            store();
-            break;
+        case kNextSeg: writeOut(); break;
+        case kField: store(); break;
         case kLastField:
             store();
             writeOut();
             return;
-        case kEnd:
-            writeOut();
-            return;
-        default:
-            break;
+        case kEnd: writeOut(); return;
+        default: break;
         }
     }
 }
@@ -92,7 +85,6 @@ void LoadLines(std::FILE* file, Parse parse, Store store, WriteOut writeOut)
 // Parses one line: a name, then numbers.size() (at least one) hexadecimal numbers (each -1 until its first
 // character, then 0 to 0xFFFFFFFF), then an address token, then anything; or a "#" comment,
 // which may be a segment marker. newline tells whether the text was ended by one.
-LineCode ParseFieldLine(std::string_view text, bool newline, std::span<std::int64_t> numbers,
-                        const TokenScanner& scan);
+LineCode ParseFieldLine(std::string_view text, bool newline, std::span<std::int64_t> numbers, const TokenScanner& scan);
 
 } // namespace SettingsText

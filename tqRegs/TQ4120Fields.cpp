@@ -1,5 +1,7 @@
 #include "tqRegs/TQ4120Fields.h"
 
+// One record a line, in columns: kept as typed.
+// clang-format off
 // The TQ4120 fields in the order the register-settings dump lists them, block by block. A
 // record marked "chosen:" has that width or comment picked here, for want of a documented one;
 // each pick keeps its block's register bytes and free bits.
@@ -1358,3 +1360,4 @@ constinit const std::array<RegField16, kTq4120FieldCount> g_tq4120Fields{{
     {"pllv_trigger",                       1, 0x02BD, 0, "#PLLV trigger bit"},
     {"pll2x_trigger_reserved",             7, 0x02FE, 1, "#Reserved"},
 }};
+// clang-format on

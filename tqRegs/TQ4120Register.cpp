@@ -21,6 +21,7 @@ struct DumpItem {
 
 // The body of the register-settings file: every field but the two trigger records, in table
 // order, among section titles, notes and commented-out lines.
+// clang-format off
 constexpr std::array<DumpItem, 217> kBody{{
     {"#padsetting\n" "#dout\n", 0, 2},
     {"\n", 3, 5},
@@ -354,6 +355,7 @@ constexpr std::array<DumpItem, 217> kBody{{
     {"\n", 1301, 1309},
     {"\n", 1310, 1312},
 }};
+// clang-format on
 
 // The runs of the body list every field once, in table order, up to the two trigger records.
 constexpr bool BodyCoversTable()
@@ -370,6 +372,7 @@ static_assert(BodyCoversTable());
 
 // The closing segments: the PLLV trigger driven to 0 and then to 1, then the PLL2X trigger and
 // the three latch enables set.
+// clang-format off
 constexpr std::array<std::string_view, 10> kTrailer{{
     "\n",
     "\n",
@@ -395,6 +398,7 @@ constexpr std::array<std::string_view, 10> kTrailer{{
     "afe_pllad_lat                                    1        1        028a[0] # PLLAD latch signal\n",
     "afe_dpllad_lat                                   1        1        039e[7] # cntrl_[119];\n",
 }};
+// clang-format on
 
 // A value column is nine characters wide; a longer value still gets one blank, so that the
 // loader reads the value and the width as two numbers.

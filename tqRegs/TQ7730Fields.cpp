@@ -1,5 +1,7 @@
 #include "tqRegs/TQ7730Fields.h"
 
+// One record a line, in columns: kept as typed.
+// clang-format off
 // Name, width, bank, bit address of the lowest bit (sub-address * 8 + bit), comment.
 constexpr std::array<RegField, kTQ7730FieldCount> g_tq7730Fields{{
     {"adc_SOGEN",                       1, 6, 0x02 * 8 + 0, " #SOG enable signal (0:disable SOG(default); 1:enable SOG)"},
@@ -847,3 +849,4 @@ constexpr std::array<RegField, kTQ7730FieldCount> g_tq7730Fields{{
     {"pip_v_st",                       11, 5, 0x8c * 8 + 0, " #PIP vertical start position control bit[10:0]"},
     {"pip_v_sp",                       11, 5, 0x8e * 8 + 0, " #PIP vertical stop position control bit[10:0]"},
 }};
+// clang-format on

@@ -1,9 +1,9 @@
 #include "tqRegs/TQ7730Register.h"
 
-#include "tqRegs/BankedAccess.h"
 #include "tqLink/I2CLink.h"
-#include "widgets/ProgressWnd.h"
+#include "tqRegs/BankedAccess.h"
 #include "tqRegs/TQ7730Fields.h"
+#include "widgets/ProgressWnd.h"
 
 #include <array>
 #include <initializer_list>
@@ -35,6 +35,7 @@ struct DumpStep {
     std::uint16_t last;
 };
 
+// clang-format off
 constexpr std::array<DumpStep, 94> kDumpLayout{{
     {"#FIRSTSEG\n" "#  \n" "\n" "#ADCTOP setting: \n", 1, 3},
     {"#0:RGB0/YUV0/SOG0; 1:RGB1/YUV1/SOG1; 2:RGB2; 3:reserved.\n", 4, 20},
@@ -155,6 +156,7 @@ constexpr std::array<DumpStep, 94> kDumpLayout{{
      "pa_adc_lat\t\t\t1\t1\t6\t187 #Trigger bit for pa_adc_S\n"
      "pa_sp_lat\t\t\t1\t1\t6\t197 #Trigger bit for pa_sp_S\n", 0, 0},
 }};
+// clang-format on
 
 static_assert([] {
     for (const DumpStep& step : kDumpLayout)

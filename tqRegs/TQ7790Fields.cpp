@@ -1,5 +1,7 @@
 #include "tqRegs/TQ7790Fields.h"
 
+// One record a line, in columns: kept as typed.
+// clang-format off
 // One record per field in definition order, which is also the order the settings file lists them.
 // Columns: name, width, bank, bit address of bit 0 (sub-address * 8 + bit), comment.
 constinit const std::array<RegField, 1385> g_tq7790Fields = {{
@@ -1522,3 +1524,4 @@ constinit const std::array<RegField, 1385> g_tq7790Fields = {{
     // Last field of the table
     {"pllv_trigger",                       1, 0, 0x8d * 8 + 0, " #PLLV trigger bit"},
 }};
+// clang-format on

@@ -1,9 +1,9 @@
 #include "tqRegs/TQ7790Register.h"
 
-#include "tqRegs/BankedAccess.h"
 #include "tqLink/I2CLink.h"
-#include "widgets/ProgressWnd.h"
+#include "tqRegs/BankedAccess.h"
 #include "tqRegs/TQ7790Fields.h"
+#include "widgets/ProgressWnd.h"
 
 #include <algorithm>
 #include <array>
@@ -181,7 +181,8 @@ constexpr FixedLine kFixedLines[] = {
     {"afe_ao_rd_mux", kLegend, "#2'h1: G"},
     {"afe_ao_rd_mux", kLegend, "#2'h2: B"},
     {"afe_ao_reserved", 0, ""},
-    {"afe_ao_reserved", 0, "#afe_ao_auto_ofst_en             0       1 2810 # =1, enable auto offset adjustment; =0, disable"},
+    {"afe_ao_reserved", 0,
+     "#afe_ao_auto_ofst_en             0       1 2810 # =1, enable auto offset adjustment; =0, disable"},
     {"afe_ao_ofst_step_", kLegend, "# 000 = adjust by absolute value"},
     {"afe_ao_ofst_v_rng_", 0, ""},
     {"afe_ao_ofst_v_rng_", 0, ""},
@@ -459,7 +460,8 @@ constexpr FixedLine kFixedLines[] = {
     {"rg_dummy", 0, "#hdmi_tx_hot_setb                                 0      1       3       B04 # tx_cntrl_[4];"},
     {"rg_dummy", 0, "#hdmi_txister for TX                               "},
     {"rg_dummy", 0, "#hdmi_tx_rstb                                     0      1       3       B10 # tx_cntrl_[8];"},
-    {"hdmi_tx_bg_pdb", 0, "#hdmi_tx_SEL_DATA                                 0      1       3       B13 # tx_cntrl_[11];"},
+    {"hdmi_tx_bg_pdb", 0,
+     "#hdmi_tx_SEL_DATA                                 0      1       3       B13 # tx_cntrl_[11];"},
     {"hdmi_tx_bg_pdb", 0, ""},
     {"hdmi_tx_precursorpredrv1", 0, ""},
     {"hdmi_tx_txbias_gainc", 0, ""},

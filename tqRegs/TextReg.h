@@ -19,8 +19,7 @@ struct RegField {
     constexpr RegField(const char (&name_)[N], int length_, int bank_, int start, int end, int start2, int end2,
                        std::string_view comment_)
         : name(name_), comment(comment_), length(static_cast<std::uint8_t>(length_)),
-          bank(static_cast<std::uint8_t>(bank_)), start_addr(start), start2_addr(start2), end_addr(end),
-          end2_addr(end2)
+          bank(static_cast<std::uint8_t>(bank_)), start_addr(start), start2_addr(start2), end_addr(end), end2_addr(end2)
     {
     }
 

@@ -9,8 +9,7 @@
 // of the byte at address, continuing into the following addresses, least significant first.
 struct RegField16 {
     template <std::size_t N>
-    constexpr RegField16(const char (&name_)[N], int width_, int address_, int start_bit_,
-                         std::string_view comment_)
+    constexpr RegField16(const char (&name_)[N], int width_, int address_, int start_bit_, std::string_view comment_)
         : name(name_), comment(comment_), width(static_cast<std::uint8_t>(width_)),
           address(static_cast<std::uint16_t>(address_)), start_bit(static_cast<std::uint8_t>(start_bit_))
     {

@@ -1,9 +1,9 @@
 #include "tqRegs/Txtproc.h"
 
-#include "tqRegs/Format.h"
-#include "tqLink/I2CLink.h"
-#include "tqRegs/RegsHost.h"
 #include "platform/TextScan.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/Format.h"
+#include "tqRegs/RegsHost.h"
 #include "tqRegs/tqregister.h"
 
 #include <algorithm>
@@ -28,8 +28,8 @@ bool Cell(std::int64_t address, int subAddresses, int& sub, int& bit)
 // first: one run of length bits when end is -1, else start..end and then start2..end2. A value
 // holds 32 bits, so a wider field gets only its first 32.
 template <typename Visit>
-void ForEachFieldBit(std::int64_t length, std::int64_t start, std::int64_t end, std::int64_t start2,
-                     std::int64_t end2, Visit visit)
+void ForEachFieldBit(std::int64_t length, std::int64_t start, std::int64_t end, std::int64_t start2, std::int64_t end2,
+                     Visit visit)
 {
     int index = 0;
     const auto run = [&](std::int64_t from, std::int64_t to) {
@@ -75,8 +75,7 @@ void Txtproc::Load(std::FILE* file)
 {
     Reset();
     LoadLines(
-        file, [&] { return ParseLine(file); }, [&] { StoreField(); },
-        [&] { WriteOut(g_pLink->GetDeviceAddress()); });
+        file, [&] { return ParseLine(file); }, [&] { StoreField(); }, [&] { WriteOut(g_pLink->GetDeviceAddress()); });
 }
 
 void Txtproc::Reset()
@@ -92,8 +91,8 @@ int Txtproc::ParseLine(std::FILE* file)
 {
     std::array<std::int64_t, 3> numbers{-1, -1, -1};
     start_addr = end_addr = start2_addr = end2_addr = -1;
-    const LineCode code = ReadFieldLine(file, line, line_length, numbers,
-                                        [this](std::string_view token) { return ScanAddress(token); });
+    const LineCode code =
+        ReadFieldLine(file, line, line_length, numbers, [this](std::string_view token) { return ScanAddress(token); });
     value = numbers[0];
     length = numbers[1];
     bank = numbers[2];
@@ -125,9 +124,8 @@ void Txtproc::StoreField()
         return;
     const auto bits = static_cast<std::uint32_t>(value);
     // Scanned addresses stay below 2048, so a + 31 fits.
-    ForEachFieldBit(length, start_addr, end_addr, start2_addr, end2_addr, [&](std::int64_t a, int index) {
-        SetBit(static_cast<std::int32_t>(a), (bits >> index) & 1u);
-    });
+    ForEachFieldBit(length, start_addr, end_addr, start2_addr, end2_addr,
+                    [&](std::int64_t a, int index) { SetBit(static_cast<std::int32_t>(a), (bits >> index) & 1u); });
 }
 
 void Txtproc::SetBit(std::int32_t address, bool on)
@@ -157,8 +155,7 @@ void Txtproc::WriteBank(std::uint8_t slave, int b)
     if (TQRegister* current = CurrentRegister()) {
         const std::uint8_t bankReg = current->GetBankReg();
         const bool selected = g_pLink->Write8(slave, bankReg, static_cast<std::uint8_t>(b)) == 0;
-        RegsLog(Format("bank : i2cw id = 0x%02x, addr:0x%02x, bank = %d", slave, bankReg, b) +
-            FailedSuffix(!selected));
+        RegsLog(Format("bank : i2cw id = 0x%02x, addr:0x%02x, bank = %d", slave, bankReg, b) + FailedSuffix(!selected));
         // Without the bank selected, the writes would land in another bank.
         for (int s = 0; selected && s < kSubAddresses; ++s) {
             const std::uint8_t m = touched[s];
@@ -172,8 +169,8 @@ void Txtproc::WriteBank(std::uint8_t slave, int b)
                 const std::uint8_t merged = Merge(read ? device : 0, data[b][s], m);
                 const bool failed = !read || g_pLink->Write8(slave, sub, merged) != 0;
                 RegsLog(Format("i2cw %02x %02x %02x        # mask: %02x", slave, sub, merged,
-                           static_cast<std::uint8_t>(~m)) +
-                    FailedSuffix(failed));
+                               static_cast<std::uint8_t>(~m)) +
+                        FailedSuffix(failed));
             }
         }
     } else {

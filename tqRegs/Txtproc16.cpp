@@ -1,9 +1,9 @@
 #include "tqRegs/Txtproc16.h"
 
-#include "tqRegs/Format.h"
-#include "tqLink/I2CLink.h"
-#include "tqRegs/RegsHost.h"
 #include "platform/TextScan.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/Format.h"
+#include "tqRegs/RegsHost.h"
 
 #include <algorithm>
 
@@ -20,7 +20,8 @@ constexpr int kAddressDigits = 4;
 void Txtproc16::Load(std::FILE* file)
 {
     Reset();
-    LoadLines(file, [&] { return ParseLine(file); }, [&] { StoreField(); }, [&] { WriteOut(); });
+    LoadLines(
+        file, [&] { return ParseLine(file); }, [&] { StoreField(); }, [&] { WriteOut(); });
 }
 
 void Txtproc16::Reset()
@@ -34,8 +35,8 @@ int Txtproc16::ParseLine(std::FILE* file)
     std::array<std::int64_t, 2> numbers{-1, -1};
     address = -1;
     start_bit = 0xFF;
-    const LineCode code = ReadFieldLine(file, line, line_length, numbers,
-                                        [this](std::string_view token) { return ScanAddress(token); });
+    const LineCode code =
+        ReadFieldLine(file, line, line_length, numbers, [this](std::string_view token) { return ScanAddress(token); });
     value = numbers[0];
     width = numbers[1];
     return code;
@@ -64,8 +65,8 @@ void Txtproc16::StoreField()
     int lo = start_bit;
     for (std::int32_t a = address; remaining > 0 && a < kAddresses; ++a) {
         const int hi = static_cast<int>(std::min<std::int64_t>(7, lo + remaining - 1));
-        const auto field = static_cast<std::uint8_t>(~KeepMask(static_cast<std::uint8_t>(lo),
-                                                                static_cast<std::uint8_t>(hi)));
+        const auto field =
+            static_cast<std::uint8_t>(~KeepMask(static_cast<std::uint8_t>(lo), static_cast<std::uint8_t>(hi)));
         keep[a] &= static_cast<std::uint8_t>(~field);
         data[a] = static_cast<std::uint8_t>((data[a] & ~field) | ((bits << lo) & field));
         bits >>= hi - lo + 1;
@@ -87,8 +88,8 @@ void Txtproc16::WriteOut()
         } else {
             const bool failed = g_pLink->ModifyReg16(reg, data[a], k) != 0;
             RegsLog(Format("write register addr: %04x, value = %02x, mask = %02x", a, data[a],
-                       static_cast<std::uint8_t>(~k)) +
-                FailedSuffix(failed));
+                           static_cast<std::uint8_t>(~k)) +
+                    FailedSuffix(failed));
         }
         keep[a] = 0xFF;
     }

@@ -1,7 +1,7 @@
 #include "tqRegs/UnknownRegister.h"
 
-#include "tqRegs/BankedAccess.h"
 #include "tqLink/I2CLink.h"
+#include "tqRegs/BankedAccess.h"
 #include "widgets/ProgressWnd.h"
 
 #include <memory>

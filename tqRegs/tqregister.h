@@ -17,8 +17,16 @@ public:
     // the bank-select register. Their debug reports give lines 18 to 21: keep them there.
     virtual void WriteAllRegister(std::FILE*) { assert(0); }
     virtual void SaveToTxt(std::FILE*) { assert(0); }
-    virtual bool CheckChipId() { assert(0); return false; }
-    virtual std::uint8_t GetBankReg() { assert(0); return 0xFF; }
+    virtual bool CheckChipId()
+    {
+        assert(0);
+        return false;
+    }
+    virtual std::uint8_t GetBankReg()
+    {
+        assert(0);
+        return 0xFF;
+    }
 
 protected:
     ~TQRegister() = default;

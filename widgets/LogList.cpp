@@ -4,8 +4,8 @@
 
 #include <QEvent>
 #include <QHeaderView>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
@@ -22,8 +22,7 @@ constexpr int kFrameMs = 40;
 } // namespace
 
 LogList::LogList(QWidget* parent)
-    : QAbstractItemView(parent), m_model(new LogListModel(this)),
-      m_header(new QHeaderView(Qt::Horizontal, this))
+    : QAbstractItemView(parent), m_model(new LogListModel(this)), m_header(new QHeaderView(Qt::Horizontal, this))
 {
     setModel(m_model);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -142,15 +141,9 @@ void LogList::scrollTo(const QModelIndex& index, ScrollHint hint)
     const int top = index.row() * height;
     const int page = viewport()->height();
     switch (hint) {
-    case PositionAtTop:
-        SetOffset(top);
-        break;
-    case PositionAtBottom:
-        SetOffset(top + height - page);
-        break;
-    case PositionAtCenter:
-        SetOffset(top - (page - height) / 2);
-        break;
+    case PositionAtTop: SetOffset(top); break;
+    case PositionAtBottom: SetOffset(top + height - page); break;
+    case PositionAtCenter: SetOffset(top - (page - height) / 2); break;
     case QAbstractItemView::EnsureVisible:
         if (top < m_offset)
             SetOffset(top);
@@ -177,28 +170,15 @@ QModelIndex LogList::moveCursor(CursorAction action, Qt::KeyboardModifiers)
     int next = row;
     switch (action) {
     case MoveUp:
-    case MovePrevious:
-        next = row - 1;
-        break;
+    case MovePrevious: next = row - 1; break;
     case MoveDown:
-    case MoveNext:
-        next = row + 1;
-        break;
-    case MovePageUp:
-        next = row - page;
-        break;
-    case MovePageDown:
-        next = row + page;
-        break;
-    case MoveHome:
-        next = 0;
-        break;
-    case MoveEnd:
-        next = count - 1;
-        break;
+    case MoveNext: next = row + 1; break;
+    case MovePageUp: next = row - page; break;
+    case MovePageDown: next = row + page; break;
+    case MoveHome: next = 0; break;
+    case MoveEnd: next = count - 1; break;
     case MoveLeft:
-    case MoveRight:
-        break;
+    case MoveRight: break;
     }
     return m_model->index(std::clamp(next, 0, count - 1), 0);
 }
@@ -226,8 +206,7 @@ void LogList::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlag
     const QRect normal = rect.normalized();
     const int first = std::clamp(RowAt(std::max(0, normal.top())), 0, count - 1);
     const int last = std::clamp(RowAt(std::max(0, normal.bottom())), 0, count - 1);
-    selectionModel()->select(QItemSelection(m_model->index(first, 0), m_model->index(last, 0)),
-                             command);
+    selectionModel()->select(QItemSelection(m_model->index(first, 0), m_model->index(last, 0)), command);
 }
 
 QRegion LogList::visualRegionForSelection(const QItemSelection& selection) const
@@ -274,8 +253,7 @@ void LogList::MeasureRows()
     QStyleOptionHeader option;
     option.initFrom(m_header);
     option.text = m_model->headerData(0, Qt::Horizontal).toString();
-    m_headerHeight =
-        m_header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), m_header).height();
+    m_headerHeight = m_header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), m_header).height();
 }
 
 void LogList::updateGeometries()

@@ -38,8 +38,7 @@ public:
     QHeaderView* header() const { return m_header; }
 
     QRect visualRect(const QModelIndex& index) const override;
-    void scrollTo(const QModelIndex& index,
-                  ScrollHint hint = QAbstractItemView::EnsureVisible) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = QAbstractItemView::EnsureVisible) override;
     QModelIndex indexAt(const QPoint& point) const override;
 
 protected:

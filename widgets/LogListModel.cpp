@@ -9,7 +9,9 @@ const QString kHeading(29, QLatin1Char(' '));
 
 } // namespace
 
-LogListModel::LogListModel(QObject* parent) : QAbstractListModel(parent) {}
+LogListModel::LogListModel(QObject* parent) : QAbstractListModel(parent)
+{
+}
 
 int LogListModel::rowCount(const QModelIndex& parent) const
 {

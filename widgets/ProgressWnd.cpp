@@ -41,8 +41,8 @@ long long CoarseNow()
 
 int ClampToInt(long long value)
 {
-    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // The program's main window: the root of the active window's chain of owners, so that a dialog
@@ -78,9 +78,8 @@ std::size_t WholeUtf8(const char* text, std::size_t length)
 }
 
 // Both bar kinds are drawn by one style sheet so that they look alike but for the segments.
-const char* const SmoothBarStyle =
-    "QProgressBar { border: 1px solid palette(dark); background: palette(base); }"
-    "QProgressBar::chunk { background: palette(highlight); }";
+const char* const SmoothBarStyle = "QProgressBar { border: 1px solid palette(dark); background: palette(base); }"
+                                   "QProgressBar::chunk { background: palette(highlight); }";
 const char* const SegmentedBarStyle =
     "QProgressBar { border: 1px solid palette(dark); background: palette(base); }"
     "QProgressBar::chunk { background: palette(highlight); width: 8px; margin: 1px; }";
@@ -131,8 +130,8 @@ bool CProgressWnd::Create(QWidget* parent, const QString& title, bool smooth)
     m_fontMessage = QApplication::font("QMessageBox");
     m_pMainWnd = parent ? parent : MainWindow();
 
-    auto* wnd = new QWidget(m_pMainWnd, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                            | Qt::WindowStaysOnTopHint);
+    auto* wnd =
+        new QWidget(m_pMainWnd, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
     wnd->setAttribute(Qt::WA_ShowWithoutActivating);
     // A close that goes through (a modal cancel) destroys the window; the object stays usable.
     wnd->setAttribute(Qt::WA_DeleteOnClose);
@@ -188,15 +187,15 @@ void CProgressWnd::LayoutControls(int lines, int width)
     QString measure = QStringLiteral("M");
     for (int i = 1; i < lines; ++i)
         measure += QStringLiteral("\nM");
-    const int textHeight = fm.boundingRect(QRect(Margin, Margin, width, 0),
-                                           Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, measure)
-                               .height();
+    const int textHeight =
+        fm.boundingRect(QRect(Margin, Margin, width, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, measure)
+            .height();
     const QRect text(Margin, Margin, width, textHeight);
 
     const QSize button(fm.horizontalAdvance(m_strCancelCaption + QStringLiteral("  ")) + 4 * Edge,
                        fm.height() + 3 * Edge);
-    const QRect buttonRect(text.right() + 1 - button.width(), text.bottom() + 1 + Margin,
-                           button.width(), button.height());
+    const QRect buttonRect(text.right() + 1 - button.width(), text.bottom() + 1 + Margin, button.width(),
+                           button.height());
     const QRect barRect(QPoint(text.left(), buttonRect.top() + Edge),
                         QPoint(buttonRect.left() - Margin - 1, buttonRect.bottom() - Edge));
 
@@ -442,8 +441,7 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Close && m_wnd && watched == m_wnd)
         return OnClose(event);
-    if (m_nPumpDepth == 0 || !event->isInputEvent()
-        || QThread::currentThread()->loopLevel() != m_nPumpLevel)
+    if (m_nPumpDepth == 0 || !event->isInputEvent() || QThread::currentThread()->loopLevel() != m_nPumpLevel)
         return false;
     if (m_bCancel)
         return HoldAfterCancel(watched, event);

@@ -58,15 +58,9 @@ TEST_P(EndDuringRun, StopsTheBatchBeforeTheNextLineAndEndsTheDialogAfterTheDoneL
     // Made while the box of line 2 is up, so that the pump of line 3 dispatches it.
     atBox = [this, &endedDuringBox](int) {
         switch (GetParam().way) {
-        case Way::CloseBox:
-            QTimer::singleShot(0, dlg.get(), [this] { dlg->close(); });
-            break;
-        case Way::Escape:
-            PostKey(dlg.get(), Qt::Key_Escape, QStringLiteral("\x1b"));
-            break;
-        case Way::Return:
-            PostKey(dlg.get(), Qt::Key_Return, QStringLiteral("\r"));
-            break;
+        case Way::CloseBox: QTimer::singleShot(0, dlg.get(), [this] { dlg->close(); }); break;
+        case Way::Escape: PostKey(dlg.get(), Qt::Key_Escape, QStringLiteral("\x1b")); break;
+        case Way::Return: PostKey(dlg.get(), Qt::Key_Return, QStringLiteral("\r")); break;
         }
         endedDuringBox = !dlg->isVisible();
     };
@@ -87,9 +81,7 @@ TEST_P(EndDuringRun, StopsTheBatchBeforeTheNextLineAndEndsTheDialogAfterTheDoneL
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, EndDuringRun, testing::ValuesIn(kEnds),
-                         [](const testing::TestParamInfo<EndCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const testing::TestParamInfo<EndCase>& info) { return std::string(info.param.name); });
 
 TEST_F(BatchFixture, MainWindowStaysUsableAndASecondLoadIsIgnored)
 {
@@ -105,10 +97,8 @@ TEST_F(BatchFixture, MainWindowStaysUsableAndASecondLoadIsIgnored)
     Load(path);
 
     EXPECT_EQ(ui.fileRequests.size(), 1u);
-    EXPECT_EQ(Log(), (std::vector<std::string>{"", "ChipID = 1A", path,
-                                               "start to load bat file -- " + path,
-                                               "i2cw 1a 10 01", "i2cw 1a 20 05", "i2cw 1a 11 02",
-                                               Done(path)}));
+    EXPECT_EQ(Log(), (std::vector<std::string>{"", "ChipID = 1A", path, "start to load bat file -- " + path,
+                                               "i2cw 1a 10 01", "i2cw 1a 20 05", "i2cw 1a 11 02", Done(path)}));
     EXPECT_EQ(Writes(), (std::vector<std::string>{"1a 10 01", "1a 20 05", "1a 11 02"}));
     EXPECT_TRUE(dlg->isVisible());
 

@@ -89,10 +89,7 @@ protected:
         return {lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end() - 1};
     }
 
-    static std::string Done(const std::string& path)
-    {
-        return "#### OK ####  load bat file done -- " + path;
-    }
+    static std::string Done(const std::string& path) { return "#### OK ####  load bat file done -- " + path; }
 
     // The bytes of each write-only transaction on the bus, as "1a 10 01".
     std::vector<std::string> Writes() const
@@ -135,20 +132,16 @@ protected:
     {
         const QPointF local(target->width() / 2.0, target->height() / 2.0);
         const QPointF global = target->mapToGlobal(local);
-        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global,
-                                                            Qt::LeftButton, Qt::LeftButton,
-                                                            Qt::NoModifier));
-        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local,
-                                                            global, Qt::LeftButton, Qt::NoButton,
-                                                            Qt::NoModifier));
+        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton,
+                                                            Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
+                                                            Qt::NoButton, Qt::NoModifier));
     }
 
     static void PostKey(QWidget* target, Qt::Key key, const QString& text)
     {
-        QCoreApplication::postEvent(target,
-                                    new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
-        QCoreApplication::postEvent(target,
-                                    new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
     }
 
     QTemporaryDir folder;

@@ -1,8 +1,8 @@
 // A jump goes to the label that a search from the top of the file finds: the first line piece in
 // file order whose first word is the label, case ignored. Generated files compare the runner with
 // such a search, written out plainly here.
-#include "Vexbus/BatchFile.h"
 #include "BatchFixture.h"
+#include "Vexbus/BatchFile.h"
 
 #include <QEvent>
 
@@ -130,8 +130,10 @@ std::string Generate(std::mt19937& random, int lines)
     for (int i = 0; i < lines; ++i) {
         std::string line;
         switch (pick(12)) {
-        case 0: case 1: line = next(); break;
-        case 2: case 3: line = label() + ": " + next(); break;
+        case 0:
+        case 1: line = next(); break;
+        case 2:
+        case 3: line = label() + ": " + next(); break;
         case 4: line = label() + ":"; break;
         case 5: line = std::string(pick(2) ? "goto " : "GoTo\t") + label(); break;
         case 6: line = "goto " + label(); break;
@@ -145,9 +147,7 @@ std::string Generate(std::mt19937& random, int lines)
             line += label() + ": " + next();
             break;
         }
-        default:
-            line = next() + " " + std::string(static_cast<std::size_t>(200 + pick(400)), 'y');
-            break;
+        default: line = next() + " " + std::string(static_cast<std::size_t>(200 + pick(400)), 'y'); break;
         }
         file += line;
         if (i + 1 < lines || pick(2))

@@ -1,6 +1,6 @@
 #include "BatchFixture.h"
-#include "platform/QtUiResponder.h"
 #include "VexbusDlgProbe.h"
+#include "platform/QtUiResponder.h"
 
 #include <ostream>
 
@@ -35,8 +35,7 @@ TEST_F(BatchFixture, LoadAsksForAnyFileAndRunsItBetweenItsLogLines)
     EXPECT_EQ(request.filter, "All Files (*.*)|*.*|Text File(*.txt)|*.txt|Batch File(*.bat)|*.bat|");
     EXPECT_EQ(QtUiResponder::NameFilters(request.filter).value(0), QStringLiteral("All Files (*)"));
 
-    EXPECT_EQ(Log(), (std::vector<std::string>{"", "ChipID = 1A", path,
-                                               "start to load bat file -- " + path,
+    EXPECT_EQ(Log(), (std::vector<std::string>{"", "ChipID = 1A", path, "start to load bat file -- " + path,
                                                "i2cw 1a 10 01", Done(path)}));
     EXPECT_EQ(Writes(), std::vector<std::string>{"1a 10 01"});
     EXPECT_EQ(PathLabel(*dlg), path);
@@ -50,8 +49,8 @@ TEST_F(UnpluggedBatch, LoadGoesOnAfterChipDetectionFindsNoDevice)
     Load(path);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "CH341 未连接!");
-    EXPECT_EQ(Log(), (std::vector<std::string>{"", path, "start to load bat file -- " + path,
-                                               "i2cw 1a 10 01 failed", Done(path)}));
+    EXPECT_EQ(Log(), (std::vector<std::string>{"", path, "start to load bat file -- " + path, "i2cw 1a 10 01 failed",
+                                               Done(path)}));
 }
 
 TEST_F(BatchFixture, CancelledFileDialogEndsLoadAfterChipDetection)

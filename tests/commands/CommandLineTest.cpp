@@ -124,8 +124,8 @@ TEST_F(CommandFixture, ABlockCountAboveFfReadsAndLogsItsLowByte)
 
 TEST_F(CommandFixture, CountedReadsStopAfterAWholeSixteenBitSpace)
 {
-    for (const auto& [line, last] : {std::pair{"i2cr16 1a 0 ffffffff", "i2cr16 1a ffff -> "},
-                                     std::pair{"ior16 0 7fffffff", "ior16 ffff -> "}}) {
+    for (const auto& [line, last] :
+         {std::pair{"i2cr16 1a 0 ffffffff", "i2cr16 1a ffff -> "}, std::pair{"ior16 0 7fffffff", "ior16 ffff -> "}}) {
         emulator.ClearLog();
         mark = Probe(*dlg).Log()->GetItemCount();
         EXPECT_EQ(Run(line), 1);

@@ -21,17 +21,10 @@ void PrintTo(const CommandCase& c, std::ostream* os)
     *os << '"';
     for (const char* p = c.line; *p; ++p) {
         switch (*p) {
-        case '\r':
-            *os << "\\r";
-            break;
-        case '\n':
-            *os << "\\n";
-            break;
-        case '\t':
-            *os << "\\t";
-            break;
-        default:
-            *os << *p;
+        case '\r': *os << "\\r"; break;
+        case '\n': *os << "\\n"; break;
+        case '\t': *os << "\\t"; break;
+        default: *os << *p;
         }
     }
     *os << '"';
@@ -76,11 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"I2cR 0x1A 0X10", 1, {"i2cr 1a 10 -> 5a"}, {"1a 10 1b r1"}, true},
         CommandCase{"i2cr\t11a  10 ", 1, {"i2cr 11a 10 -> 5a"}, {"1a 10 1b r1"}, true},
         CommandCase{"i2cr 50 10", 1, {"i2cr 50 10 -> failed"}, {"50 10 51 r1 nak"}, true},
-        CommandCase{"i2cr 1a 10 2",
-                    1,
-                    {"i2cr 1a 10 -> 5a", "i2cr 1a 11 -> 6b"},
-                    {"1a 10 1b r1", "1a 11 1b r1"},
-                    false},
+        CommandCase{"i2cr 1a 10 2", 1, {"i2cr 1a 10 -> 5a", "i2cr 1a 11 -> 6b"}, {"1a 10 1b r1", "1a 11 1b r1"}, false},
         CommandCase{"i2cr 1a fe 4",
                     1,
                     {"i2cr 1a fe -> 00", "i2cr 1a ff -> 00", "i2cr 1a 100 -> 11", "i2cr 1a 101 -> 22"},
@@ -171,8 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                     true},
         CommandCase{"ior 110 1", 1, {"ior 10 -> 5a"}, {"1a 10 1b r1"}, true},
         // A count of 0 or with bit 31 set reads nothing, and the list scrolls all the same.
-        CommandCase{"ior 10 0", 1, {}, {}, true},
-        CommandCase{"ior 10 80000000", 1, {}, {}, true},
+        CommandCase{"ior 10 0", 1, {}, {}, true}, CommandCase{"ior 10 80000000", 1, {}, {}, true},
         CommandCase{"ior 10", 0, {"*** ior parameters missing ***"}, {}, true},
         CommandCase{"ior16 123", 1, {"ior16 0123 -> 07"}, {"1a 23 01 1b r1"}, true},
         CommandCase{"ior16 123 2",
@@ -201,14 +189,11 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Interpreter, CommandTable,
     ::testing::Values(
-        CommandCase{"", 1, {}, {}, false},
-        CommandCase{"   \t ", 1, {}, {}, false},
+        CommandCase{"", 1, {}, {}, false}, CommandCase{"   \t ", 1, {}, {}, false},
         CommandCase{"\r\n", 1, {}, {}, false},
         CommandCase{"i2cr 1a 10\r\n\r", 1, {"i2cr 1a 10 -> 5a"}, {"1a 10 1b r1"}, true},
-        CommandCase{"# i2cw 1a 20 77", 1, {}, {}, false},
-        CommandCase{"rem i2cw 1a 20 77", 1, {}, {}, false},
-        CommandCase{"REM", 1, {}, {}, false},
-        CommandCase{"; i2cw 1a 20 77", 1, {}, {}, false},
+        CommandCase{"# i2cw 1a 20 77", 1, {}, {}, false}, CommandCase{"rem i2cw 1a 20 77", 1, {}, {}, false},
+        CommandCase{"REM", 1, {}, {}, false}, CommandCase{"; i2cw 1a 20 77", 1, {}, {}, false},
         CommandCase{"#i2cw 1a 20 77", 1, {"Test CMD Line: '#'"}, {}, true},
         CommandCase{"#a-first-word-longer-than-the-word-buffer", 1, {"Test CMD Line: '#'"}, {}, true},
         CommandCase{"  #i2cw 1a 20 77", 0, {"*** Unknown cmd   #i2cw 1a 20 77 ***"}, {}, true},
@@ -221,10 +206,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {"*** Unknown cmd i2crxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx 1a 10 ***"},
                     {},
                     true},
-        CommandCase{"portr 378", 1, {}, {}, false},
-        CommandCase{"PORTW 378 ff", 1, {}, {}, false},
-        CommandCase{"delay", 1, {}, {}, false},
-        CommandCase{"delay 0x1", 1, {}, {}, false},
+        CommandCase{"portr 378", 1, {}, {}, false}, CommandCase{"PORTW 378 ff", 1, {}, {}, false},
+        CommandCase{"delay", 1, {}, {}, false}, CommandCase{"delay 0x1", 1, {}, {}, false},
         // Numbers: optional "0x" and sign; a number ends at its first non-hex character, and the
         // scan stops where no number can be read.
         CommandCase{"i2cw 0x1a 0x20 0x77", 1, {"i2cw 1a 20 77"}, {"1a 20 77"}, true},
@@ -239,8 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"I2CRW 1a 20 77", 1, {"i2cw 1a 20 77"}, {"1a 20 77"}, true},
         CommandCase{"i2crw 1a 10 a5 0f", 1, {"i2cw 1a 10 a5, mask = 0f"}, {"1a 10 1b r1", "1a 10 aa"}, true},
         CommandCase{"i2crw 1a 10 1 2 3", 0, {"*** i2cw parameters missing ***"}, {}, true},
-        CommandCase{"i2crw 1a", 0, {}, {}, false},
-        CommandCase{"i2crw", 0, {}, {}, false},
+        CommandCase{"i2crw 1a", 0, {}, {}, false}, CommandCase{"i2crw", 0, {}, {}, false},
         CommandCase{"i2crw16 1a 123", 1, {"i2cr 1a 0123 -> 07"}, {"1a 23 01 1b r1"}, true},
         CommandCase{"i2crw16 1a 123 44", 1, {"i2cw16 1a 0123 44"}, {"1a 23 01 44"}, true},
         CommandCase{"i2crw16 1a", 0, {}, {}, false}),

@@ -71,7 +71,8 @@ protected:
 
     std::vector<std::string> LoadLines() const
     {
-        return {"ChipID = 1A", path, "start to load bat file -- " + path, "#### OK ####  load bat file done -- " + path};
+        return {"ChipID = 1A", path, "start to load bat file -- " + path,
+                "#### OK ####  load bat file done -- " + path};
     }
 
     std::string path;

@@ -3,9 +3,9 @@
 #include "FaultFixture.h"
 #include "SimSerialAdapter.h"
 
+#include "platform/comm.h"
 #include "tqLink/I2CLink.h"
 #include "tqLink/TQLinkSerial.h"
-#include "platform/comm.h"
 
 #include <string>
 #include <vector>

@@ -6,8 +6,7 @@
 
 namespace {
 
-constexpr std::uint32_t kOverrides =
-    (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
+constexpr std::uint32_t kOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
 
 struct Capabilities {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};

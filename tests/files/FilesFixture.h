@@ -1,9 +1,9 @@
 #pragma once
 
 #include "DialogFixture.h"
-#include "tqRegs/UnknownRegister.h"
 #include "Vexbus/Vexbus.h"
 #include "VexbusDlgProbe.h"
+#include "tqRegs/UnknownRegister.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -28,27 +28,57 @@ void PrintTo(const RangeCase& c, std::ostream* os)
 }
 
 const RangeCase kRanges[] = {
-    {"EightBit", false, "0", "2", "1A", std::nullopt,
+    {"EightBit",
+     false,
+     "0",
+     "2",
+     "1A",
+     std::nullopt,
      {"i2cr 1a 00 -> 11", "i2cr 1a 01 -> 22", "i2cr 1a 02 -> 33"},
      "i2crw 1a 00 11\ni2crw 1a 01 22\ni2crw 1a 02 33\n"},
-    {"SixteenBit", true, "0", "2", "1A", std::nullopt,
+    {"SixteenBit",
+     true,
+     "0",
+     "2",
+     "1A",
+     std::nullopt,
      {"i2cr 1a 0000 -> 44", "i2cr 1a 0001 -> 55", "i2cr 1a 0002 -> 66"},
      "i2crw16 1a 0000 44\ni2crw16 1a 0001 55\ni2crw16 1a 0002 66\n"},
     {"StartEqualsEnd", false, "1", "1", "1A", std::nullopt, {"i2cr 1a 01 -> 22"}, "i2crw 1a 01 22\n"},
-    {"FailedReadIsWrittenAsZero", false, "0", "2", "1A", 1u,
+    {"FailedReadIsWrittenAsZero",
+     false,
+     "0",
+     "2",
+     "1A",
+     1u,
      {"i2cr 1a 00 -> 11", "i2cr 1a 01 -> failed", "i2cr 1a 02 -> 33"},
      "i2crw 1a 00 11\ni2crw 1a 01 00\ni2crw 1a 02 33\n"},
-    {"AbsentSlaveKeepsItsAddress", false, "0", "1", "50", std::nullopt,
-     {"i2cr 50 00 -> failed", "i2cr 50 01 -> failed"}, "i2crw 50 00 00\ni2crw 50 01 00\n"},
+    {"AbsentSlaveKeepsItsAddress",
+     false,
+     "0",
+     "1",
+     "50",
+     std::nullopt,
+     {"i2cr 50 00 -> failed", "i2cr 50 01 -> failed"},
+     "i2crw 50 00 00\ni2crw 50 01 00\n"},
     // Sub-addresses from F0 up reach the slave's page register, here 0; the bus takes the
     // low byte of 100 and 101, the lines keep the whole number.
-    {"EightBitEndAboveFF", false, "FF", "101", "1A", std::nullopt,
+    {"EightBitEndAboveFF",
+     false,
+     "FF",
+     "101",
+     "1A",
+     std::nullopt,
      {"i2cr 1a ff -> 00", "i2cr 1a 100 -> 11", "i2cr 1a 101 -> 22"},
      "i2crw 1a ff 00\ni2crw 1a 100 11\ni2crw 1a 101 22\n"},
-    {"EmptyEditsReadAsZero", false, "", "", "", std::nullopt, {"i2cr 00 00 -> failed"},
-     "i2crw 00 00 00\n"},
+    {"EmptyEditsReadAsZero", false, "", "", "", std::nullopt, {"i2cr 00 00 -> failed"}, "i2crw 00 00 00\n"},
     // The slave has no memory there and answers 0.
-    {"EndOfTheAddressSpace", true, "FFFFFFFE", "FFFFFFFF", "1A", std::nullopt,
+    {"EndOfTheAddressSpace",
+     true,
+     "FFFFFFFE",
+     "FFFFFFFF",
+     "1A",
+     std::nullopt,
      {"i2cr 1a fffffffe -> 00", "i2cr 1a ffffffff -> 00"},
      "i2crw16 1a fffffffe 00\ni2crw16 1a ffffffff 00\n"},
 };
@@ -103,8 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Files, RangeRead, ::testing::ValuesIn(kRanges),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A range whose start lies above its end, compared without sign.
-class InvalidRange : public FilesFixture,
-                     public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+class InvalidRange : public FilesFixture, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
 
 TEST_P(InvalidRange, IsRefusedWithABoxAndLeavesAnEmptyFile)
 {
@@ -130,8 +159,7 @@ TEST_P(InvalidRange, IsRefusedWithABoxAndLeavesAnEmptyFile)
     EXPECT_TRUE(emulator.Transactions().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, InvalidRange,
-                         ::testing::Values(std::pair{"5", "4"}, std::pair{"FFFFFFFF", "0"}));
+INSTANTIATE_TEST_SUITE_P(Files, InvalidRange, ::testing::Values(std::pair{"5", "4"}, std::pair{"FFFFFFFF", "0"}));
 
 TEST_F(FilesFixture, SaveAsksForABatchFileAndStopsWhenCancelled)
 {
@@ -182,8 +210,7 @@ TEST_F(FilesFixture, LoadWritesASavedFileBack)
 {
     for (std::uint8_t sub = 0; sub < 4; ++sub) {
         emulator.Slave().Paged(0, sub) = static_cast<std::uint8_t>(0xA0 + sub);
-        emulator.Slave().Flat(static_cast<std::uint16_t>(0x0100 + sub)) =
-            static_cast<std::uint8_t>(0xB0 + sub);
+        emulator.Slave().Flat(static_cast<std::uint16_t>(0x0100 + sub)) = static_cast<std::uint8_t>(0xB0 + sub);
     }
     SetRange(false, "0", "3", "1A");
     ClickWithFile(CVexbusDlg::IDC_SAVE, Path("eight.bat"));

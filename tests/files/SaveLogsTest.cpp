@@ -42,8 +42,8 @@ TEST_F(FilesFixture, ClearEmptiesTheListAndSaveLogsThenWritesOnlyItsOwnLine)
     logStart = 0;
     ClickWithFile(CVexbusDlg::IDC_SAVE_LOGS, Path("cleared.txt"));
     EXPECT_EQ(Contents(Path("cleared.txt")), "save to txt file -- cleared.txt\n");
-    EXPECT_EQ(LogLines(), (std::vector<std::string>{"save to txt file -- cleared.txt",
-                                                    "save to txt file done -- cleared.txt"}));
+    EXPECT_EQ(LogLines(),
+              (std::vector<std::string>{"save to txt file -- cleared.txt", "save to txt file done -- cleared.txt"}));
 }
 
 TEST_F(FilesFixture, SaveLogsWritesLinesUnchanged)
@@ -82,8 +82,7 @@ TEST_P(SaveLogsName, OnlyATxtExtensionInAnyCaseGetsTheLog)
     if (n.written) {
         const std::string line = "save to txt file -- " + std::string(n.name);
         EXPECT_EQ(Contents(path), line + "\n");
-        EXPECT_EQ(LogLines(),
-                  (std::vector<std::string>{line, "save to txt file done -- " + std::string(n.name)}));
+        EXPECT_EQ(LogLines(), (std::vector<std::string>{line, "save to txt file done -- " + std::string(n.name)}));
     } else {
         EXPECT_EQ(Contents(path), "") << "created or cut to nothing";
         EXPECT_TRUE(LogLines().empty());
@@ -91,10 +90,9 @@ TEST_P(SaveLogsName, OnlyATxtExtensionInAnyCaseGetsTheLog)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, SaveLogsName,
-                         ::testing::Values(LogName{"LOG.TXT", true}, LogName{"mixed.TxT", true},
-                                           LogName{".txt", true}, LogName{"log.log", false},
-                                           LogName{"txt", false}, LogName{"log.txt.bak", false},
-                                           LogName{"log.", false}),
+                         ::testing::Values(LogName{"LOG.TXT", true}, LogName{"mixed.TxT", true}, LogName{".txt", true},
+                                           LogName{"log.log", false}, LogName{"txt", false},
+                                           LogName{"log.txt.bak", false}, LogName{"log.", false}),
                          [](const auto& info) {
                              std::string name = info.param.name;
                              std::replace(name.begin(), name.end(), '.', '_');
@@ -149,9 +147,8 @@ TEST_F(FilesFixture, EachFileDialogOpensInTheFolderChosenLast)
     Click(CVexbusDlg::IDC_SAVE); // cancelled
 
     ASSERT_EQ(ui.fileRequests.size(), 5u);
-    const std::vector<std::string> opened = {
-        ui.fileRequests[1].directory, ui.fileRequests[2].directory, ui.fileRequests[3].directory,
-        ui.fileRequests[4].directory};
+    const std::vector<std::string> opened = {ui.fileRequests[1].directory, ui.fileRequests[2].directory,
+                                             ui.fileRequests[3].directory, ui.fileRequests[4].directory};
     EXPECT_EQ(opened, (std::vector<std::string>{Path("a"), Path("a"), Path("b"), Path("a")}));
 }
 

@@ -88,9 +88,7 @@ bool LineWithinBudget(std::string_view line)
         if (i > begin)
             tokens.push_back({begin, i});
     }
-    const auto word = [&](std::size_t k) {
-        return line.substr(tokens[k].begin, tokens[k].end - tokens[k].begin);
-    };
+    const auto word = [&](std::size_t k) { return line.substr(tokens[k].begin, tokens[k].end - tokens[k].begin); };
     for (std::size_t k = 0; k < tokens.size(); ++k) {
         // The first word of a line, the command after a label, and in a long line any word.
         const bool command = k == 0 || (k == 1 && word(0).back() == ':') || line.size() >= kPieceLength;

@@ -1,10 +1,10 @@
 #include "FuzzDialog.h"
 
-#include "tqLink/I2CLink.h"
-#include "tqLink/SimDevice.h"
-#include "platform/UiServices.h"
 #include "Vexbus/Vexbus.h"
 #include "VexbusDlgProbe.h"
+#include "platform/UiServices.h"
+#include "tqLink/I2CLink.h"
+#include "tqLink/SimDevice.h"
 
 #include <QByteArray>
 

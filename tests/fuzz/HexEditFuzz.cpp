@@ -4,8 +4,8 @@
 #include "FuzzDialog.h"
 
 #include "Vexbus/EditBox.h"
-#include "platform/TextScan.h"
 #include "VexbusDlgProbe.h"
+#include "platform/TextScan.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,8 +4,8 @@
 #include "ScriptedResponder.h"
 #include "SerialFuzzPort.h"
 
-#include "tqLink/TQLinkSerial.h"
 #include "platform/UiServices.h"
+#include "tqLink/TQLinkSerial.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

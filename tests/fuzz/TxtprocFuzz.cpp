@@ -3,9 +3,9 @@
 #include "FuzzCheck.h"
 #include "FuzzDialog.h"
 
+#include "Vexbus/Vexbus.h"
 #include "tqRegs/Txtproc.h"
 #include "tqRegs/UnknownRegister.h"
-#include "Vexbus/Vexbus.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include "FuzzCheck.h"
 
 #include "Ch341Emulator.h"
-#include "tqLink/UsbI2C.h"
 #include "platform/usbio.h"
+#include "tqLink/UsbI2C.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

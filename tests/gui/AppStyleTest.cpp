@@ -124,8 +124,7 @@ TEST_F(StyledDialog, NoTextOfTheTemplateIsClipped)
     for (const QLabel* label : dlg->findChildren<QLabel*>()) {
         // Trailing blanks ("Start Addr. ") draw nothing.
         const QString text = label->text().section(QRegularExpression(QStringLiteral("\\s+$")), 0, 0);
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->contentsRect().width())
-            << text.toStdString();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->contentsRect().width()) << text.toStdString();
         EXPECT_LE(label->fontMetrics().height(), label->contentsRect().height()) << text.toStdString();
     }
     for (QRadioButton* radio : dlg->findChildren<QRadioButton*>()) {
@@ -135,8 +134,7 @@ TEST_F(StyledDialog, NoTextOfTheTemplateIsClipped)
         const QRect contents = style->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
         EXPECT_LE(radio->fontMetrics().horizontalAdvance(radio->text()), contents.width())
             << radio->text().toStdString();
-        EXPECT_LE(style->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio).height(),
-                  radio->height());
+        EXPECT_LE(style->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio).height(), radio->height());
     }
     for (QCheckBox* box : dlg->findChildren<QCheckBox*>()) {
         QStyleOptionButton option;

@@ -1,13 +1,13 @@
 #include "Ch341Emulator.h"
-#include "Vexbus/EditBox.h"
-#include "widgets/LogList.h"
 #include "ScriptedResponder.h"
 #include "StartUpBoxes.h"
-#include "platform/UiServices.h"
+#include "Vexbus/EditBox.h"
 #include "Vexbus/Vexbus.h"
 #include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
+#include "platform/UiServices.h"
 #include "platform/usbio.h"
+#include "widgets/LogList.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "DialogFixture.h"
 
-#include "platform/TextScan.h"
 #include "VexbusDlgProbe.h"
+#include "platform/TextScan.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -148,8 +148,7 @@ TEST_F(DialogFixture, TheLimitsBindTypingAndPastingButNotTheProgram)
         }
         menu->close();
     });
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, end->rect().center(),
-                                end->mapToGlobal(end->rect().center()));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, end->rect().center(), end->mapToGlobal(end->rect().center()));
     QApplication::sendEvent(end, &menuEvent);
     EXPECT_TRUE(pasted);
     EXPECT_EQ(Text(CVexbusDlg::IDC_END_ADDR), "CD");
@@ -177,9 +176,17 @@ TEST_F(DialogFixture, TheCommandLineStopsTakingCharactersAtItsRightEdge)
 TEST(HexScanTest, ReadsLikeTheHexadecimalConversionAndGivesZeroForNoNumber)
 {
     const std::pair<const char*, std::uint32_t> cases[] = {
-        {"", 0},          {"zz", 0},     {"0x", 0},     {"-", 0},
-        {"1A", 0x1A},     {"1g", 0x1},   {" 0x1f", 0x1F}, {"+a", 0xA},
-        {"-1", 0xFFFFFFFF}, {"FFFFFFFF", 0xFFFFFFFF}, {"123456789", 0xFFFFFFFF},
+        {"", 0},
+        {"zz", 0},
+        {"0x", 0},
+        {"-", 0},
+        {"1A", 0x1A},
+        {"1g", 0x1},
+        {" 0x1f", 0x1F},
+        {"+a", 0xA},
+        {"-1", 0xFFFFFFFF},
+        {"FFFFFFFF", 0xFFFFFFFF},
+        {"123456789", 0xFFFFFFFF},
     };
     for (const auto& [text, value] : cases)
         EXPECT_EQ(ScanHex(text), value) << text;

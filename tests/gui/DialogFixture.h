@@ -1,13 +1,13 @@
 #pragma once
 
 #include "Ch341Emulator.h"
-#include "Vexbus/EditBox.h"
-#include "widgets/LogList.h"
 #include "ScriptedResponder.h"
-#include "platform/UiServices.h"
+#include "Vexbus/EditBox.h"
 #include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
+#include "platform/UiServices.h"
 #include "platform/usbio.h"
+#include "widgets/LogList.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -47,10 +47,7 @@ protected:
     }
 
     QLineEdit* Edit(int id) const { return static_cast<QLineEdit*>(dlg->GetDlgItem(id)); }
-    QAbstractButton* Button(int id) const
-    {
-        return static_cast<QAbstractButton*>(dlg->GetDlgItem(id));
-    }
+    QAbstractButton* Button(int id) const { return static_cast<QAbstractButton*>(dlg->GetDlgItem(id)); }
 
     // Clicks into the edit, as the user does, and types.
     void Type(int id, const QString& keys)
@@ -84,10 +81,7 @@ protected:
         return bits;
     }
 
-    std::string LastLog() const
-    {
-        return Probe(*dlg).Log()->GetItemText(Probe(*dlg).Log()->GetItemCount() - 1);
-    }
+    std::string LastLog() const { return Probe(*dlg).Log()->GetItemText(Probe(*dlg).Log()->GetItemCount() - 1); }
 
     bool pluggedAtStart = true;
     Ch341Emulator& emulator = Ch341Emulator::Instance();

@@ -5,7 +5,6 @@
 #include <QScrollBar>
 #include <QTest>
 
-
 namespace {
 
 bool Shows(const LogList& list, int row)

@@ -37,8 +37,7 @@ TEST_F(DialogFixture, StartsInItsInitialState)
     EXPECT_EQ(Boxes(), 0u);
     ASSERT_EQ(Probe(*dlg).Log()->GetItemCount(), 1);
     EXPECT_EQ(Probe(*dlg).Log()->GetItemText(0), "");
-    EXPECT_EQ(Probe(*dlg).Log()->model()->headerData(0, Qt::Horizontal).toString(),
-              QString(29, QLatin1Char(' ')));
+    EXPECT_EQ(Probe(*dlg).Log()->model()->headerData(0, Qt::Horizontal).toString(), QString(29, QLatin1Char(' ')));
     EXPECT_EQ(Probe(*dlg).LoadPath()->text(), QStringLiteral("Load file as:"));
     EXPECT_EQ(Probe(*dlg).SavePath()->text(), QStringLiteral("Save as file:"));
     EXPECT_EQ(QApplication::focusWidget(), Probe(*dlg).SlaveEdit());
@@ -58,11 +57,11 @@ TEST_F(DialogFixture, PlacesTheControlsAtTheirTemplateRectangles)
         int x, y, width, height;
     };
     const Place places[] = {
-        {CVexbusDlg::IDC_8BITS, 280, 58, 31, 15},      {CVexbusDlg::IDC_SLAVE_ADDR, 280, 38, 80, 14},
-        {CVexbusDlg::IDC_READ, 365, 38, 30, 30},       {CVexbusDlg::IDC_CMDLINE, 168, 155, 176, 14},
-        {CVexbusDlg::IDC_END_ADDR, 309, 205, 30, 14},  {CVexbusDlg::IDC_STATUS, 71, 295, 85, 15},
-        {CVexbusDlg::IDC_BIT0, 350, 115, 10, 15},      {CVexbusDlg::IDC_BIT7, 280, 115, 10, 15},
-        {CVexbusDlg::IDC_LOG_LIST, 17, 35, 131, 226},  {CVexbusDlg::IDC_BANNER, 150, 295, 256, 15},
+        {CVexbusDlg::IDC_8BITS, 280, 58, 31, 15},       {CVexbusDlg::IDC_SLAVE_ADDR, 280, 38, 80, 14},
+        {CVexbusDlg::IDC_READ, 365, 38, 30, 30},        {CVexbusDlg::IDC_CMDLINE, 168, 155, 176, 14},
+        {CVexbusDlg::IDC_END_ADDR, 309, 205, 30, 14},   {CVexbusDlg::IDC_STATUS, 71, 295, 85, 15},
+        {CVexbusDlg::IDC_BIT0, 350, 115, 10, 15},       {CVexbusDlg::IDC_BIT7, 280, 115, 10, 15},
+        {CVexbusDlg::IDC_LOG_LIST, 17, 35, 131, 226},   {CVexbusDlg::IDC_BANNER, 150, 295, 256, 15},
         {CVexbusDlg::IDC_SAVE_PATH, 173, 225, 175, 15}, {CVexbusDlg::IDC_BATCH_READ, 346, 205, 45, 14},
     };
     const DialogUnits du(dlg->font());
@@ -82,19 +81,17 @@ TEST_F(DialogFixture, PlacesTheControlsAtTheirTemplateRectangles)
         EXPECT_TRUE(group->testAttribute(Qt::WA_TransparentForMouseEvents));
         EXPECT_EQ(dlg->childAt(group->geometry().center()) == group, false);
     }
-    EXPECT_EQ(dlg->childAt(Button(CVexbusDlg::IDC_LOAD)->geometry().center()),
-              Button(CVexbusDlg::IDC_LOAD));
+    EXPECT_EQ(dlg->childAt(Button(CVexbusDlg::IDC_LOAD)->geometry().center()), Button(CVexbusDlg::IDC_LOAD));
 }
 
 TEST_F(DialogFixture, TabsThroughTheTemplateOrder)
 {
     const std::vector<int> order = {
-        CVexbusDlg::IDC_SLAVE_ADDR, CVexbusDlg::IDC_DATA,       CVexbusDlg::IDC_READ,
-        CVexbusDlg::IDC_WRITE,      CVexbusDlg::IDC_CMDLINE,    CVexbusDlg::IDC_ENTER,
-        CVexbusDlg::IDC_LOAD,       CVexbusDlg::IDC_START_ADDR, CVexbusDlg::IDC_END_ADDR,
-        CVexbusDlg::IDC_SAVE,       CVexbusDlg::IDC_SAVE_LOGS,  CVexbusDlg::IDC_CLEAR,
-        CVexbusDlg::IDC_ALL,        CVexbusDlg::IDC_LOG_LIST,   CVexbusDlg::IDC_SUB_ADDR,
-        CVexbusDlg::IDC_BATCH_READ, CVexbusDlg::IDC_SLAVE_ADDR,
+        CVexbusDlg::IDC_SLAVE_ADDR, CVexbusDlg::IDC_DATA,     CVexbusDlg::IDC_READ,      CVexbusDlg::IDC_WRITE,
+        CVexbusDlg::IDC_CMDLINE,    CVexbusDlg::IDC_ENTER,    CVexbusDlg::IDC_LOAD,      CVexbusDlg::IDC_START_ADDR,
+        CVexbusDlg::IDC_END_ADDR,   CVexbusDlg::IDC_SAVE,     CVexbusDlg::IDC_SAVE_LOGS, CVexbusDlg::IDC_CLEAR,
+        CVexbusDlg::IDC_ALL,        CVexbusDlg::IDC_LOG_LIST, CVexbusDlg::IDC_SUB_ADDR,  CVexbusDlg::IDC_BATCH_READ,
+        CVexbusDlg::IDC_SLAVE_ADDR,
     };
     for (std::size_t i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

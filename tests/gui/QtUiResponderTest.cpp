@@ -12,12 +12,10 @@
 
 TEST(QtUiResponderTest, TurnsFilterStringsIntoNameFilters)
 {
-    EXPECT_EQ(QtUiResponder::NameFilters(
-                  "All Files (*.*)|*.*|Text File(*.txt)|*.txt|Batch File(*.bat)|*.bat|"),
+    EXPECT_EQ(QtUiResponder::NameFilters("All Files (*.*)|*.*|Text File(*.txt)|*.txt|Batch File(*.bat)|*.bat|"),
               (QStringList{QStringLiteral("All Files (*)"), QStringLiteral("Text File (*.txt)"),
                            QStringLiteral("Batch File (*.bat)")}));
-    EXPECT_EQ(QtUiResponder::NameFilters("Logs|*.txt;*.log||"),
-              QStringList{QStringLiteral("Logs (*.txt *.log)")});
+    EXPECT_EQ(QtUiResponder::NameFilters("Logs|*.txt;*.log||"), QStringList{QStringLiteral("Logs (*.txt *.log)")});
     EXPECT_TRUE(QtUiResponder::NameFilters("").isEmpty());
 }
 
@@ -62,19 +60,17 @@ TEST_P(QtMessageBox, ShowsTheButtonsAndIconAndReturnsTheAnswer)
     EXPECT_EQ(buttons, c.buttons);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Types, QtMessageBox,
-    ::testing::Values(
-        BoxCase{"OkNoIcon", MB_OK, QMessageBox::Ok, IDOK, QMessageBox::NoIcon, 1},
-        BoxCase{"OkExclamation", MB_OK | MB_ICONEXCLAMATION, QMessageBox::Ok, IDOK,
-                QMessageBox::Warning, 1},
-        BoxCase{"OkCancelInformation", MB_OKCANCEL | MB_ICONINFORMATION, QMessageBox::Cancel,
-                IDCANCEL, QMessageBox::Information, 2},
-        BoxCase{"YesNoQuestion", MB_YESNO | MB_ICONQUESTION, QMessageBox::No, IDNO,
-                QMessageBox::Question, 2},
-        BoxCase{"YesNoHand", MB_YESNO | MB_ICONHAND, QMessageBox::Yes, IDYES,
-                QMessageBox::Critical, 2}),
-    [](const ::testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Types, QtMessageBox,
+                         ::testing::Values(BoxCase{"OkNoIcon", MB_OK, QMessageBox::Ok, IDOK, QMessageBox::NoIcon, 1},
+                                           BoxCase{"OkExclamation", MB_OK | MB_ICONEXCLAMATION, QMessageBox::Ok, IDOK,
+                                                   QMessageBox::Warning, 1},
+                                           BoxCase{"OkCancelInformation", MB_OKCANCEL | MB_ICONINFORMATION,
+                                                   QMessageBox::Cancel, IDCANCEL, QMessageBox::Information, 2},
+                                           BoxCase{"YesNoQuestion", MB_YESNO | MB_ICONQUESTION, QMessageBox::No, IDNO,
+                                                   QMessageBox::Question, 2},
+                                           BoxCase{"YesNoHand", MB_YESNO | MB_ICONHAND, QMessageBox::Yes, IDYES,
+                                                   QMessageBox::Critical, 2}),
+                         [](const ::testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
 
 TEST(QtUiResponderTest, SetsUpTheFileDialogsAndReturnsTheChosenPath)
 {
@@ -107,7 +103,8 @@ TEST(QtUiResponderTest, SetsUpTheFileDialogsAndReturnsTheChosenPath)
         EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), folder);
         dialog->reject();
     });
-    FileDialogRequest open{true, "txt", "load", "All Files (*.*)|*.*|Text File(*.txt)|*.txt||", false,
-                           folder.toStdString()};
+    FileDialogRequest open{true,   "txt",
+                           "load", "All Files (*.*)|*.*|Text File(*.txt)|*.txt||",
+                           false,  folder.toStdString()};
     EXPECT_EQ(responder.FileDialog(open), std::nullopt);
 }

@@ -124,10 +124,10 @@ TEST_P(ReturnKey, PressesTheDefaultButtonThatFollowsTheFocus)
 
 INSTANTIATE_TEST_SUITE_P(
     Edits, ReturnKey,
-    ::testing::Values(
-        ReturnCase{"CommandLineEnter", CVexbusDlg::IDC_CMDLINE, CVexbusDlg::IDC_ENTER, "i2cr 1a 00 -> 42"},
-        ReturnCase{"SubAddressRead", CVexbusDlg::IDC_SUB_ADDR, CVexbusDlg::IDC_READ, "i2cr 1a 00 -> 42"},
-        ReturnCase{"DataWrite", CVexbusDlg::IDC_DATA, CVexbusDlg::IDC_WRITE, "i2cw 1a 00 42"}),
+    ::testing::Values(ReturnCase{"CommandLineEnter", CVexbusDlg::IDC_CMDLINE, CVexbusDlg::IDC_ENTER,
+                                 "i2cr 1a 00 -> 42"},
+                      ReturnCase{"SubAddressRead", CVexbusDlg::IDC_SUB_ADDR, CVexbusDlg::IDC_READ, "i2cr 1a 00 -> 42"},
+                      ReturnCase{"DataWrite", CVexbusDlg::IDC_DATA, CVexbusDlg::IDC_WRITE, "i2cw 1a 00 42"}),
     [](const ::testing::TestParamInfo<ReturnCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DialogFixture, ReturnInTheCommandLineRunsItAndKeepsTheText)

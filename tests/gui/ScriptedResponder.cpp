@@ -1,7 +1,6 @@
 #include "ScriptedResponder.h"
 
-int ScriptedResponder::MessageBox(const std::string& text, const std::string& caption,
-                                  unsigned type)
+int ScriptedResponder::MessageBox(const std::string& text, const std::string& caption, unsigned type)
 {
     boxes.push_back({text, caption, type});
     if (onBox)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/LogList.h"
 #include "Vexbus/VexbusDlg.h"
+#include "widgets/LogList.h"
 
 #include <QCheckBox>
 #include <QColor>

@@ -32,9 +32,8 @@ Window FindWindow(Display* display, const std::string& title)
     for (unsigned i = count; i-- > 0 && !found;) {
         XWindowAttributes attributes;
         char* name = nullptr;
-        if (XGetWindowAttributes(display, children[i], &attributes)
-            && attributes.map_state == IsViewable && XFetchName(display, children[i], &name)
-            && name) {
+        if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
+            XFetchName(display, children[i], &name) && name) {
             if (std::strstr(name, title.c_str()))
                 found = children[i];
             XFree(name);

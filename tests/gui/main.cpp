@@ -18,8 +18,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    std::string configTemplate =
-        (std::filesystem::temp_directory_path() / "vexbus-test-XXXXXX").string();
+    std::string configTemplate = (std::filesystem::temp_directory_path() / "vexbus-test-XXXXXX").string();
     const char* configDir = mkdtemp(configTemplate.data());
     if (!configDir)
         return EXIT_FAILURE;

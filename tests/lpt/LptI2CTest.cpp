@@ -1,8 +1,8 @@
-#include "BoxRecorder.h"
-#include "tqLink/I2CLink.h"
 #include "tqLink/LptI2C.h"
-#include "platform/PortIoBackend.h"
+#include "BoxRecorder.h"
 #include "SimParport.h"
+#include "platform/PortIoBackend.h"
+#include "tqLink/I2CLink.h"
 
 #include <gtest/gtest.h>
 
@@ -167,9 +167,11 @@ TEST_F(LptI2CTest, StopAfterNotAcknowledgeWritesExactlyThreeBytes)
     const std::vector<PortWriteRecord>& w = port.Writes();
     ASSERT_GE(w.size(), 5u);
     const std::vector<PortWriteRecord> tail(w.end() - 5, w.end());
-    EXPECT_EQ(tail, (std::vector<PortWriteRecord>{
-                        {0x378, 0x02}, {0x378, 0x00}, // not-acknowledge clock
-                        {0x378, 0x01}, {0x378, 0x03}, {0x378, 0x02}}));
+    EXPECT_EQ(tail, (std::vector<PortWriteRecord>{{0x378, 0x02},
+                                                  {0x378, 0x00}, // not-acknowledge clock
+                                                  {0x378, 0x01},
+                                                  {0x378, 0x03},
+                                                  {0x378, 0x02}}));
 }
 
 TEST_F(LptI2CTest, UnknownWiringDrivesNothingAndReportsFailure)

@@ -1,6 +1,6 @@
-#include "platform/PortIoBackend.h"
-#include "SimParport.h"
 #include "platform/portio.h"
+#include "SimParport.h"
+#include "platform/PortIoBackend.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "I2CBusMonitor.h"
-#include "platform/PortIoBackend.h"
 #include "SimI2CSlave.h"
+#include "platform/PortIoBackend.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "Ch341Emulator.h"
-#include "tqLink/I2CLink.h"
-#include "tqRegs/RegsHost.h"
 #include "ScriptedResponder.h"
 #include "platform/UiServices.h"
-#include "tqRegs/UnknownRegister.h"
 #include "platform/usbio.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/RegsHost.h"
+#include "tqRegs/UnknownRegister.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +113,6 @@ protected:
             emulator.Slave().Flat(static_cast<std::uint16_t>(a)) = KnownFlatByte(a);
         emulator.ClearLog();
     }
-
 
     // The bytes of each transaction on the bus, a read's address byte with its read bit included.
     std::vector<Bytes> Bus() const

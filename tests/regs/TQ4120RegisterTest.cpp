@@ -1,6 +1,6 @@
+#include "tqRegs/TQ4120Register.h"
 #include "RegsFixture.h"
 #include "tqRegs/TQ4120Fields.h"
-#include "tqRegs/TQ4120Register.h"
 #include "tqRegs/Txtproc16.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,6 @@ protected:
     }
 
     std::uint8_t& Reg(int a) { return emulator.Slave().Flat(static_cast<std::uint16_t>(a)); }
-
 };
 
 } // namespace
@@ -147,7 +146,8 @@ TEST_F(Tq4120Register, WriteFieldMergesEachRegister)
     Reg(0x020c) = 0x35;
     Reg(0x020d) = 0x11;
     g_tq4120Register.WriteField(0xABC, Field("at_bd_h_p2_"));
-    EXPECT_EQ(Bus(), (std::vector<Bytes>{ReadReg16(0x020c), WriteReg16(0x020c, 0xC5), ReadReg16(0x020d), WriteReg16(0x020d, 0xAB)}));
+    EXPECT_EQ(Bus(), (std::vector<Bytes>{ReadReg16(0x020c), WriteReg16(0x020c, 0xC5), ReadReg16(0x020d),
+                                         WriteReg16(0x020d, 0xAB)}));
     EXPECT_EQ(g_tq4120Register.ReadField(Field("at_bd_h_p2_")), 0xABC);
 }
 
@@ -299,7 +299,8 @@ TEST_F(Tq4120Register, PrintFieldColumns)
             Reg(0x0400 + i) = 0;
         g_txtproc16.Load(file.get());
         if (c.value < 0x80000000u) {
-            EXPECT_EQ(static_cast<std::uint32_t>(g_tq4120Register.ReadField(RegField16("name", c.width, 0x0400, 0, "#"))),
+            EXPECT_EQ(static_cast<std::uint32_t>(
+                          g_tq4120Register.ReadField(RegField16("name", c.width, 0x0400, 0, "#"))),
                       c.value);
         }
     }
@@ -319,7 +320,8 @@ TEST_F(Tq4120Register, PrintFieldShowsStartBitAndAddress)
     Reg(0x039e) = 0x80;
     FilePtr file(std::tmpfile());
     g_tq4120Register.PrintField(Field("afe_dpllad_lat"), file.get());
-    EXPECT_EQ(Contents(file.get()), "afe_dpllad_lat" + std::string(35, ' ') + "1        1        039e[7] # cntrl_[119];\n");
+    EXPECT_EQ(Contents(file.get()),
+              "afe_dpllad_lat" + std::string(35, ' ') + "1        1        039e[7] # cntrl_[119];\n");
 }
 
 // Loaded back, the dump sets every field to its dumped value, then the trailer drives the
@@ -339,8 +341,8 @@ TEST_F(Tq4120Register, DumpLoadsBack)
     EXPECT_FALSE(host.lines.empty());
 
     const std::vector<std::pair<std::string_view, std::int32_t>> trailer = {
-        {"pllv_trigger", 1},  {"pll2x_trigger", 1}, {"pll2x_reserved_1", 0}, {"pll2x_trigger_reserved", 0},
-        {"pa_lat", 1},        {"afe_pllad_lat", 1}, {"afe_dpllad_lat", 1},
+        {"pllv_trigger", 1}, {"pll2x_trigger", 1}, {"pll2x_reserved_1", 0}, {"pll2x_trigger_reserved", 0},
+        {"pa_lat", 1},       {"afe_pllad_lat", 1}, {"afe_dpllad_lat", 1},
     };
     for (std::size_t i = 0; i < g_tq4120Fields.size(); ++i) {
         const RegField16& field = g_tq4120Fields[i];

@@ -111,9 +111,11 @@ TEST(TQ7730Fields, FallIntoTheStatedBlocks)
         EXPECT_EQ(spanning, block.spanning);
     }
     // No field of banks 4, 1, 5 or 6 lies outside its block; banks 0 and 2 have two blocks each.
-    EXPECT_EQ(std::count_if(g_tq7730Fields.begin(), g_tq7730Fields.end(), [](const RegField& f) { return f.bank == 6; }),
+    EXPECT_EQ(std::count_if(g_tq7730Fields.begin(), g_tq7730Fields.end(),
+                            [](const RegField& f) { return f.bank == 6; }),
               128);
-    EXPECT_EQ(std::count_if(g_tq7730Fields.begin(), g_tq7730Fields.end(), [](const RegField& f) { return f.bank == 5; }),
+    EXPECT_EQ(std::count_if(g_tq7730Fields.begin(), g_tq7730Fields.end(),
+                            [](const RegField& f) { return f.bank == 5; }),
               186);
 }
 
@@ -122,8 +124,7 @@ TEST(TQ7730Fields, ShareNoBit)
     std::set<std::pair<int, int>> taken;
     for (const RegField& field : g_tq7730Fields)
         for (int k = 0; k < field.length; ++k)
-            EXPECT_TRUE(taken.insert({field.bank, field.start_addr + k}).second)
-                << Trimmed(field) << " bit " << k;
+            EXPECT_TRUE(taken.insert({field.bank, field.start_addr + k}).second) << Trimmed(field) << " bit " << k;
 }
 
 TEST(TQ7730Fields, KeepNamesAndCommentsByteForByte)

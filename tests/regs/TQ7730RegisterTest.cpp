@@ -143,9 +143,9 @@ TEST_F(TQ7730RegisterTest, SplitFieldTakesItsRunsInOrder)
 
     emulator.ClearLog();
     g_tq7730Register.WriteField(0b1001, kSplit);
-    EXPECT_EQ(Bus(), (std::vector<Bytes>{Write8(0xF4, 1), Read8(0x20), Write8(0x20, 0xC0), Read8(0x20),
-                                         Write8(0x20, 0x40), Read8(0x25), Write8(0x25, 0x00), Read8(0x25),
-                                         Write8(0x25, 0x02)}));
+    EXPECT_EQ(Bus(),
+              (std::vector<Bytes>{Write8(0xF4, 1), Read8(0x20), Write8(0x20, 0xC0), Read8(0x20), Write8(0x20, 0x40),
+                                  Read8(0x25), Write8(0x25, 0x00), Read8(0x25), Write8(0x25, 0x02)}));
 }
 
 TEST_F(TQ7730RegisterTest, AFailedReadCountsAsZeroAndIsNeverWrittenBack)

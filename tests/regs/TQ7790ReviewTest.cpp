@@ -1,12 +1,12 @@
 // The TQ7790 register set against a link whose device address changes while an operation runs,
 // and the field table against the blocks of the export.
 #include "Ch341Emulator.h"
-#include "tqLink/I2CLink.h"
 #include "ScriptedResponder.h"
-#include "tqRegs/TQ7790Fields.h"
-#include "tqRegs/TQ7790Register.h"
 #include "platform/UiServices.h"
 #include "platform/usbio.h"
+#include "tqLink/I2CLink.h"
+#include "tqRegs/TQ7790Fields.h"
+#include "tqRegs/TQ7790Register.h"
 
 #include <QApplication>
 #include <QProgressBar>
@@ -197,8 +197,7 @@ TEST_F(TQ7790ReviewTest, CancelHalfwayChangesNothing)
     const std::vector<CancelCase> cases = {
         {"tq7790_export.bat", "Write tq all register.",
          [](std::FILE* file) { g_tq7790Register.WriteAllRegister(file); }, 0, 499, 1079},
-        {"tq7790_dump.txt", "Save to txt", [](std::FILE* file) { g_tq7790Register.SaveToTxt(file); }, 0, 100,
-         7842},
+        {"tq7790_dump.txt", "Save to txt", [](std::FILE* file) { g_tq7790Register.SaveToTxt(file); }, 0, 100, 7842},
     };
     for (const CancelCase& c : cases) {
         SCOPED_TRACE(c.title);

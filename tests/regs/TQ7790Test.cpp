@@ -134,10 +134,10 @@ TEST_F(TQ7790Test, BankRegisterWithoutATransfer)
 TEST_F(TQ7790Test, ReadsAFieldBitByBitAfterSelectingItsBank)
 {
     KnownBankedState();
-    const std::uint32_t expected =
-        KnownByte(0, 0x51) | KnownByte(0, 0x52) << 8 | (KnownByte(0, 0x53) & 0x3Fu) << 16;
+    const std::uint32_t expected = KnownByte(0, 0x51) | KnownByte(0, 0x52) << 8 | (KnownByte(0, 0x53) & 0x3Fu) << 16;
     EXPECT_EQ(g_tq7790Register.ReadField(Field("pad_gpio_o_")), static_cast<std::int32_t>(expected));
-    EXPECT_EQ(Bus(), std::vector<Bytes>{Write8(0xF0, 0)} + Repeat(Read8(0x51), 8) + Repeat(Read8(0x52), 8) + Repeat(Read8(0x53), 6));
+    EXPECT_EQ(Bus(), std::vector<Bytes>{Write8(0xF0, 0)} + Repeat(Read8(0x51), 8) + Repeat(Read8(0x52), 8) +
+                         Repeat(Read8(0x53), 6));
     EXPECT_EQ(emulator.Slave().Page(), 0);
 }
 
@@ -158,7 +158,10 @@ TEST_F(TQ7790Test, WritesWholeBytesPlainAndSharedBytesMerged)
          {{0x53, 0xC0}},
          {Write8(0xF0, 0), Write8(0x51, 0xDE), Write8(0x52, 0xBC), Read8(0x53), Write8(0x53, 0xEA)}},
         {"one bit set", Field("rst_border_det"), 1, {{0xB5, 0x00}}, {Write8(0xF0, 0), Read8(0xB5), Write8(0xB5, 0x10)}},
-        {"every bit of the value set", Field("rst_border_det"), -1, {{0xB5, 0xE0}},
+        {"every bit of the value set",
+         Field("rst_border_det"),
+         -1,
+         {{0xB5, 0xE0}},
          {Write8(0xF0, 0), Read8(0xB5), Write8(0xB5, 0xF0)}},
         {"one whole byte", RegField("whole", 8, 3, 0x20 * 8, " #"), 0x1A5, {}, {Write8(0xF0, 3), Write8(0x20, 0xA5)}},
         {"eight bits from bit 4",
@@ -167,14 +170,17 @@ TEST_F(TQ7790Test, WritesWholeBytesPlainAndSharedBytesMerged)
          {{0x20, 0x0F}, {0x21, 0xF0}},
          {Write8(0xF0, 3), Read8(0x20), Write8(0x20, 0x5F), Read8(0x21), Write8(0x21, 0xFA)}},
         {"no bits", RegField("none", 0, 5, 0x20 * 8, " #"), -1, {}, {Write8(0xF0, 5)}},
-        {"32 bits, the sign bit last", Field("afe_sp_reserved8"), INT32_MIN, {},
+        {"32 bits, the sign bit last",
+         Field("afe_sp_reserved8"),
+         INT32_MIN,
+         {},
          {Write8(0xF0, 2), Write8(0x69, 0), Write8(0x6A, 0), Write8(0x6B, 0), Write8(0x6C, 0x80)}},
         {"two runs, bit by bit",
          RegField("split", 4, 1, 0x02 * 8 + 6, 0x02 * 8 + 7, 0x05 * 8, 0x05 * 8 + 1, " #"),
          0b1010,
          {{0x02, 0x40}, {0x05, 0x01}},
-         {Write8(0xF0, 1), Read8(0x02), Write8(0x02, 0x00), Read8(0x02), Write8(0x02, 0x80), Read8(0x05), Write8(0x05, 0x00), Read8(0x05),
-          Write8(0x05, 0x02)}},
+         {Write8(0xF0, 1), Read8(0x02), Write8(0x02, 0x00), Read8(0x02), Write8(0x02, 0x80), Read8(0x05),
+          Write8(0x05, 0x00), Read8(0x05), Write8(0x05, 0x02)}},
     };
     for (const WriteCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -253,7 +259,8 @@ TEST_F(TQ7790Test, ExportOfTheKnownState)
     const std::vector<Bytes> bus = Bus();
     ASSERT_GE(bus.size(), 2u);
     EXPECT_EQ(bus.front(), Read8(0xF0));
-    EXPECT_EQ((std::vector<Bytes>{bus.end() - 2, bus.end()}), (std::vector<Bytes>{Write8(0xF0, 2), Write8(0xF0, kKnownBank)}));
+    EXPECT_EQ((std::vector<Bytes>{bus.end() - 2, bus.end()}),
+              (std::vector<Bytes>{Write8(0xF0, 2), Write8(0xF0, kKnownBank)}));
     EXPECT_EQ(emulator.Slave().Page(), kKnownBank);
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->title, "Write tq all register.");
@@ -333,8 +340,8 @@ TEST_F(TQ7790Test, PrintFieldGivesEveryRunOfASplitField)
                                 file.get());
     g_tq7790Register.PrintField(Field("if_sel656"), file.get());
     const std::string split = "split" + std::string(44, ' ') + "2\t4\t1\t026:027-050:051 # s\n";
-    const std::string first = "if_sel656" + std::string(40, ' ') + "0\t1\t1\t000" +
-                              std::string(Field("if_sel656").comment) + "\n";
+    const std::string first =
+        "if_sel656" + std::string(40, ' ') + "0\t1\t1\t000" + std::string(Field("if_sel656").comment) + "\n";
     EXPECT_EQ(Contents(file.get()), split + first);
 }
 

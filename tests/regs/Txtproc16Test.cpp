@@ -1,6 +1,6 @@
-#include "tqRegs/Format.h"
-#include "RegsFixture.h"
 #include "tqRegs/Txtproc16.h"
+#include "RegsFixture.h"
+#include "tqRegs/Format.h"
 
 namespace {
 

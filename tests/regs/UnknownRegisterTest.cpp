@@ -1,5 +1,5 @@
-#include "tqRegs/Format.h"
 #include "RegsFixture.h"
+#include "tqRegs/Format.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "RecordingResponder.h"
 #include "SimSerialAdapter.h"
 
+#include "platform/comm.h"
 #include "tqLink/I2CLink.h"
 #include "tqLink/TQLinkSerial.h"
-#include "platform/comm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "SimSerialAdapter.h"
 
-#include "tqLink/SerialPort.h"
 #include "platform/comm.h"
+#include "tqLink/SerialPort.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +40,8 @@ bool OthersCanOpen(const std::string& path)
 TEST(CommDevicePathTest, ComNamesNameTheTtySPorts)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"COM1", "/dev/ttyS0"}, {"COM10", "/dev/ttyS9"}, {"com2", "/dev/ttyS1"},
-        {"COM0", "COM0"},       {"COMx", "COMx"},        {"COM", "COM"},
-        {"COM1x", "COM1x"},     {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+        {"COM1", "/dev/ttyS0"}, {"COM10", "/dev/ttyS9"}, {"com2", "/dev/ttyS1"}, {"COM0", "COM0"},
+        {"COMx", "COMx"},       {"COM", "COM"},          {"COM1x", "COM1x"},     {"/dev/ttyUSB0", "/dev/ttyUSB0"},
     };
     for (const auto& [name, path] : cases)
         EXPECT_EQ(CommDevicePath(name), path) << name;

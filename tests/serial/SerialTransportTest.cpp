@@ -1,8 +1,8 @@
 #include "RecordingResponder.h"
 #include "SimSerialAdapter.h"
 
-#include "tqLink/TQLinkSerial.h"
 #include "platform/comm.h"
+#include "tqLink/TQLinkSerial.h"
 
 #include <gtest/gtest.h>
 
@@ -72,22 +72,14 @@ TEST_F(SerialTransportTest, EveryCommandSendsItsExactFrame)
     std::int32_t limit = 0;
     const FrameCase cases[] = {
         {"Ping", [&](TQLinkSerial& l) { return l.Ping(b); }, {0x10, 0x30, 0x00, 0x40}},
-        {"GetMaxPayload",
-         [&](TQLinkSerial& l) { return l.GetMaxPayload(&limit); },
-         {0x10, 0x35, 0x00, 0x45}},
-        {"SendWord",
-         [](TQLinkSerial& l) { return l.SendWord(0x1234); },
-         {0x10, 0x33, 0x02, 0x12, 0x34, 0x8B}},
+        {"GetMaxPayload", [&](TQLinkSerial& l) { return l.GetMaxPayload(&limit); }, {0x10, 0x35, 0x00, 0x45}},
+        {"SendWord", [](TQLinkSerial& l) { return l.SendWord(0x1234); }, {0x10, 0x33, 0x02, 0x12, 0x34, 0x8B}},
         {"ReadReg8", [&](TQLinkSerial& l) { return l.ReadReg8(0x05, b); }, {0x10, 0x50, 0x01, 0x05, 0x66}},
         {"ReadRegBlock8",
          [&](TQLinkSerial& l) { return l.ReadRegBlock8(0x05, 3, b); },
          {0x10, 0x50, 0x02, 0x05, 0x03, 0x6A}},
-        {"WriteReg8",
-         [](TQLinkSerial& l) { return l.WriteReg8(0x05, 0xAA); },
-         {0x10, 0x51, 0x02, 0x05, 0xAA, 0x12}},
-        {"ReadReg16",
-         [&](TQLinkSerial& l) { return l.ReadReg16(0x1234, b); },
-         {0x10, 0x50, 0x02, 0x12, 0x34, 0xA8}},
+        {"WriteReg8", [](TQLinkSerial& l) { return l.WriteReg8(0x05, 0xAA); }, {0x10, 0x51, 0x02, 0x05, 0xAA, 0x12}},
+        {"ReadReg16", [&](TQLinkSerial& l) { return l.ReadReg16(0x1234, b); }, {0x10, 0x50, 0x02, 0x12, 0x34, 0xA8}},
         {"ReadRegBlock16",
          [&](TQLinkSerial& l) { return l.ReadRegBlock16(0x1234, 3, b); },
          {0x10, 0x50, 0x03, 0x12, 0x34, 0x03, 0xAC}},
@@ -95,12 +87,8 @@ TEST_F(SerialTransportTest, EveryCommandSendsItsExactFrame)
          [](TQLinkSerial& l) { return l.WriteReg16(0x1234, 0x56); },
          {0x10, 0x51, 0x03, 0x12, 0x34, 0x56, 0x00}},
         {"AuxRead1", [&](TQLinkSerial& l) { return l.AuxRead1(0x07, b); }, {0x10, 0x62, 0x01, 0x07, 0x7A}},
-        {"AuxRead2",
-         [&](TQLinkSerial& l) { return l.AuxRead2(0x07, 0x08, b); },
-         {0x10, 0x62, 0x02, 0x07, 0x08, 0x83}},
-        {"AuxWrite2",
-         [](TQLinkSerial& l) { return l.AuxWrite2(0x07, 0x08); },
-         {0x10, 0x63, 0x02, 0x07, 0x08, 0x84}},
+        {"AuxRead2", [&](TQLinkSerial& l) { return l.AuxRead2(0x07, 0x08, b); }, {0x10, 0x62, 0x02, 0x07, 0x08, 0x83}},
+        {"AuxWrite2", [](TQLinkSerial& l) { return l.AuxWrite2(0x07, 0x08); }, {0x10, 0x63, 0x02, 0x07, 0x08, 0x84}},
         {"AuxWrite3",
          [](TQLinkSerial& l) { return l.AuxWrite3(0x07, 0x08, 0x09); },
          {0x10, 0x63, 0x03, 0x07, 0x08, 0x09, 0x8E}},
@@ -148,24 +136,12 @@ TEST_F(SerialTransportTest, BadRepliesFailWithTheirMessage)
     const ErrorCase cases[] = {
         {"silence", {}, LinkTimeOut, "inPk: time out"},
         {"cut short", {{0x10, 0x06, 0x02, 0x00}}, LinkTimeOut, "inPk: time out"},
-        {"wrong sync",
-         {{0x55, 0x06, 0x02, 0x00, 0xAB, 0x08}},
-         LinkNoSync,
-         "inPk: no Sync byte detect"},
-        {"bad checksum",
-         {{0x10, 0x06, 0x02, 0x00, 0xAB, 0xC4}},
-         LinkBadChecksum,
-         "inPk: invalid CRC"},
+        {"wrong sync", {{0x55, 0x06, 0x02, 0x00, 0xAB, 0x08}}, LinkNoSync, "inPk: no Sync byte detect"},
+        {"bad checksum", {{0x10, 0x06, 0x02, 0x00, 0xAB, 0xC4}}, LinkBadChecksum, "inPk: invalid CRC"},
         {"over-long", {{0x10, 0x06, 0x41}}, LinkBadLength, "inPk: invalid PCL len"},
         {"NAck", {SimSerialAdapter::Frame(0x21, {0x00, 0xAB})}, LinkNAck, "NAck"},
-        {"adapter error",
-         {SimSerialAdapter::Frame(0x06, {0xC8, 0xAB})},
-         LinkAdapterError,
-         "Ack with error code 200"},
-        {"unknown code",
-         {SimSerialAdapter::Frame(0x07, {0x00, 0xAB})},
-         LinkUnknownReply,
-         "Unknow error"},
+        {"adapter error", {SimSerialAdapter::Frame(0x06, {0xC8, 0xAB})}, LinkAdapterError, "Ack with error code 200"},
+        {"unknown code", {SimSerialAdapter::Frame(0x07, {0x00, 0xAB})}, LinkUnknownReply, "Unknow error"},
         {"no data byte", {SimSerialAdapter::Frame(0x06, {0x00})}, LinkShortReply, "Unknow error"},
     };
     for (const ErrorCase& c : cases) {

@@ -30,13 +30,11 @@ void WriteAll(int fd, const std::uint8_t* data, std::size_t count)
 
 } // namespace
 
-SimSerialAdapter::SimSerialAdapter()
-    : fallback{Ack({0x00})}
+SimSerialAdapter::SimSerialAdapter() : fallback{Ack({0x00})}
 {
     master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     char name[128] = {};
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0 ||
-        ptsname_r(master, name, sizeof name) != 0)
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0 || ptsname_r(master, name, sizeof name) != 0)
         throw std::runtime_error("no pseudo-terminal");
     portPath = name;
     slaveHold = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);

@@ -17,8 +17,8 @@ using Bytes = std::vector<std::uint8_t>;
 class SimSerialAdapter {
 public:
     struct Reply {
-        Bytes bytes;                       // sent as they are; none: the adapter stays silent
-        std::chrono::milliseconds gap{0};  // pause before every byte after the first
+        Bytes bytes;                      // sent as they are; none: the adapter stays silent
+        std::chrono::milliseconds gap{0}; // pause before every byte after the first
     };
 
     SimSerialAdapter();

@@ -28,10 +28,7 @@ public:
     std::uint8_t Read();
     void Stop();
 
-    std::uint8_t& Paged(int bank, std::uint8_t sub)
-    {
-        return paged.at(static_cast<std::size_t>(bank)).at(sub);
-    }
+    std::uint8_t& Paged(int bank, std::uint8_t sub) { return paged.at(static_cast<std::size_t>(bank)).at(sub); }
     std::uint8_t& Flat(std::uint16_t sub) { return flat.at(sub); }
     std::uint8_t Page() const { return page; }
 

@@ -171,8 +171,8 @@ int Ch341Emulator::Configuration(unsigned plug, int& value)
     return LIBUSB_SUCCESS;
 }
 
-int Ch341Emulator::BulkTransfer(unsigned plug, bool claimedByHandle, unsigned char endpoint,
-                                unsigned char* data, int length, int& transferred)
+int Ch341Emulator::BulkTransfer(unsigned plug, bool claimedByHandle, unsigned char endpoint, unsigned char* data,
+                                int length, int& transferred)
 {
     transferred = 0;
     FollowPlugSource();
@@ -209,8 +209,8 @@ int Ch341Emulator::Out(const unsigned char* data, int length, int& transferred)
         answer.clear();
         Decode(outPackets.back());
         if (!answer.empty())
-            answer.resize(static_cast<std::size_t>(
-                std::max(0, static_cast<int>(answer.size()) + answerSurplus)), kSurplusByte);
+            answer.resize(static_cast<std::size_t>(std::max(0, static_cast<int>(answer.size()) + answerSurplus)),
+                          kSurplusByte);
         for (std::size_t from = 0; !raw && from < answer.size(); from += kPacketSize) {
             const std::size_t size = std::min(kPacketSize, answer.size() - from);
             inPackets.emplace_back(answer.data() + from, answer.data() + from + size);

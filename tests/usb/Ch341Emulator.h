@@ -89,8 +89,8 @@ public:
     int Claim(unsigned plug, bool autoDetach);
     int Release(unsigned plug, bool autoDetach);
     int Configuration(unsigned plug, int& value);
-    int BulkTransfer(unsigned plug, bool claimedByHandle, unsigned char endpoint, unsigned char* data,
-                     int length, int& transferred);
+    int BulkTransfer(unsigned plug, bool claimedByHandle, unsigned char endpoint, unsigned char* data, int length,
+                     int& transferred);
 
 private:
     enum class Bus { Idle, Address, Writing, Reading, Ignoring };

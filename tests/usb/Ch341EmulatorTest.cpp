@@ -40,8 +40,7 @@ TEST(Ch341EmulatorTest, AnswersRawStreamsAsTheChipDoes)
     EXPECT_EQ(length, 43);
     EXPECT_EQ(answer[2], 0x00);
     EXPECT_EQ(answer[3], 0x77);
-    EXPECT_EQ(libusb_bulk_transfer(handle, 0x82, answer.data(), answer.size(), &length, 100),
-              LIBUSB_ERROR_TIMEOUT);
+    EXPECT_EQ(libusb_bulk_transfer(handle, 0x82, answer.data(), answer.size(), &length, 100), LIBUSB_ERROR_TIMEOUT);
 
     std::array<unsigned char, 6> absent{0xAA, 0x74, 0x80, 0xA0, 0x75, 0x00};
     ASSERT_EQ(libusb_bulk_transfer(handle, 0x02, absent.data(), absent.size(), &length, 100), LIBUSB_SUCCESS);

@@ -149,8 +149,8 @@ int LIBUSB_CALL libusb_get_configuration(libusb_device_handle* dev_handle, int* 
     return Emulator().Configuration(dev_handle->plug, *config);
 }
 
-int LIBUSB_CALL libusb_bulk_transfer(libusb_device_handle* dev_handle, unsigned char endpoint,
-                                     unsigned char* data, int length, int* actual_length, unsigned int)
+int LIBUSB_CALL libusb_bulk_transfer(libusb_device_handle* dev_handle, unsigned char endpoint, unsigned char* data,
+                                     int length, int* actual_length, unsigned int)
 {
     int transferred = 0;
     const int result =

@@ -1,6 +1,6 @@
+#include "tqLink/UsbI2C.h"
 #include "AdapterFixture.h"
 #include "tqLink/I2CLink.h"
-#include "tqLink/UsbI2C.h"
 
 #include <functional>
 #include <string>
@@ -39,18 +39,18 @@ const std::vector<Row> kTable = {
     {"Read8", [](UsbI2C& u, u8* o) { return u.Read8(0x1A, 0x05, o); }, {0x1A, 0x05}, 1},
     {"ReadBlock8", [](UsbI2C& u, u8* o) { return u.ReadBlock8(0x1A, 0x10, 5, o); }, {0x1A, 0x10}, 5},
     {"Write8", [](UsbI2C& u, u8*) { return u.Write8(0x1A, 0x06, 0x5F); }, {0x1A, 0x06, 0x5F}, 0},
-    {"WriteBlock8", [](UsbI2C& u, u8*) { return u.WriteBlock8(0x1A, 0x20, 4, kData); },
-     {0x1A, 0x20, 0xD0, 0xD1, 0xD2, 0xD3}, 0},
+    {"WriteBlock8",
+     [](UsbI2C& u, u8*) { return u.WriteBlock8(0x1A, 0x20, 4, kData); },
+     {0x1A, 0x20, 0xD0, 0xD1, 0xD2, 0xD3},
+     0},
     {"Read16", [](UsbI2C& u, u8* o) { return u.Read16(0x1A, 0x0123, o); }, {0x1A, 0x23, 0x01}, 1},
-    {"ReadBlock16", [](UsbI2C& u, u8* o) { return u.ReadBlock16(0x1A, 0x0100, 3, o); },
-     {0x1A, 0x00, 0x01}, 3},
+    {"ReadBlock16", [](UsbI2C& u, u8* o) { return u.ReadBlock16(0x1A, 0x0100, 3, o); }, {0x1A, 0x00, 0x01}, 3},
     {"Write16", [](UsbI2C& u, u8*) { return u.Write16(0x1A, 0x0220, 0x5F); }, {0x1A, 0x20, 0x02, 0x5F}, 0},
     {"ReadReg8", [](UsbI2C& u, u8* o) { return u.ReadReg8(0x05, o); }, {0x1A, 0x05}, 1},
     {"ReadRegBlock8", [](UsbI2C& u, u8* o) { return u.ReadRegBlock8(0x10, 5, o); }, {0x1A, 0x10}, 5},
     {"WriteReg8", [](UsbI2C& u, u8*) { return u.WriteReg8(0x06, 0x5F); }, {0x1A, 0x06, 0x5F}, 0},
     {"ReadReg16", [](UsbI2C& u, u8* o) { return u.ReadReg16(0x0123, o); }, {0x1A, 0x23, 0x01}, 1},
-    {"ReadRegBlock16", [](UsbI2C& u, u8* o) { return u.ReadRegBlock16(0x0100, 3, o); },
-     {0x1A, 0x00, 0x01}, 3},
+    {"ReadRegBlock16", [](UsbI2C& u, u8* o) { return u.ReadRegBlock16(0x0100, 3, o); }, {0x1A, 0x00, 0x01}, 3},
     {"WriteReg16", [](UsbI2C& u, u8*) { return u.WriteReg16(0x0220, 0x5F); }, {0x1A, 0x20, 0x02, 0x5F}, 0},
 };
 
@@ -172,8 +172,7 @@ TEST_F(UsbI2CTest, FacadeCarriesUsbTransfers)
     ASSERT_EQ(g_pLink->ReadRegBlock8(0x00, 0x0105, block.data()), 0);
     ASSERT_EQ(emulator.Transactions().size(), 1u);
     EXPECT_EQ(emulator.Transactions()[0].read, 261u);
-    EXPECT_EQ(Bytes(block.begin() + 0x101, block.end()), (Bytes{0xF2, 0x18, 0x03, 0x00}))
-        << "the sub-address wraps";
+    EXPECT_EQ(Bytes(block.begin() + 0x101, block.end()), (Bytes{0xF2, 0x18, 0x03, 0x00})) << "the sub-address wraps";
 
     emulator.Slave().Paged(0, 0x30) = 0x5C;
     EXPECT_EQ(g_pLink->Modify8(0x1A, 0x30, 0x0A, 0xF0), 0);

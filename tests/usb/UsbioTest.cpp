@@ -156,8 +156,7 @@ TEST_F(UsbioTest, TransactionBrokenOffByAUsbErrorStillEndsWithAStop)
     for (const Case& c : cases) {
         for (const UsbFault fault : {UsbFault::Io, UsbFault::TimeOut}) {
             for (unsigned skip = 0; skip < c.transfers; ++skip) {
-                SCOPED_TRACE(testing::Message() << c.name << " fault " << static_cast<int>(fault) << " at "
-                                                << skip);
+                SCOPED_TRACE(testing::Message() << c.name << " fault " << static_cast<int>(fault) << " at " << skip);
                 emulator.ClearLog();
                 emulator.FailTransfer(fault, skip);
                 Bytes data(c.readLength);
@@ -199,8 +198,8 @@ TEST_F(UsbioTest, UsbFaultsFailTheTransactionAndLeaveTheNextOneSound)
         UsbFault fault;
         unsigned skip; // 0: the OUT packet, 1: its answer
     };
-    for (const Case c : {Case{UsbFault::Io, 0}, Case{UsbFault::TimeOut, 0}, Case{UsbFault::Io, 1},
-                         Case{UsbFault::TimeOut, 1}}) {
+    for (const Case c :
+         {Case{UsbFault::Io, 0}, Case{UsbFault::TimeOut, 0}, Case{UsbFault::Io, 1}, Case{UsbFault::TimeOut, 1}}) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.fault) << " after " << c.skip);
         emulator.FailTransfer(c.fault, c.skip);
         Bytes value(1);
@@ -281,8 +280,8 @@ TEST_F(UsbioTest, StaleHandleAfterAQuickReplugIsDroppedByItsFirstTransfer)
 TEST_F(UsbioTest, AdapterFoundButNotOpenedIsToldOnStandardErrorOncePerStreak)
 {
     const auto told = [](const char* reason) {
-        return std::string("vexbus: the CH341 adapter 1a86:5512 at /dev/bus/usb/003/007 cannot be opened: ") +
-               reason + " (access without root: the udev rule platform/udev/50-vexbus-ch341.rules, see the README)\n";
+        return std::string("vexbus: the CH341 adapter 1a86:5512 at /dev/bus/usb/003/007 cannot be opened: ") + reason +
+               " (access without root: the udev rule platform/udev/50-vexbus-ch341.rules, see the README)\n";
     };
     const auto checks = [](int times) {
         testing::internal::CaptureStderr();

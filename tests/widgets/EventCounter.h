@@ -6,10 +6,7 @@
 // Counts the events of one type that reach an object.
 class EventCounter : public QObject {
 public:
-    EventCounter(QObject* watched, QEvent::Type type) : m_type(type)
-    {
-        watched->installEventFilter(this);
-    }
+    EventCounter(QObject* watched, QEvent::Type type) : m_type(type) { watched->installEventFilter(this); }
 
     int Count() const { return m_count; }
 

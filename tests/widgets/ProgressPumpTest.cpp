@@ -16,13 +16,14 @@ TEST(ProgressPumpTest, PostedEventsGoOutOnEveryPump)
     for (int round = 0; round < 100; ++round) {
         p.PumpMessages(true);
         int dispatched = 0;
-        QMetaObject::invokeMethod(qApp, [&dispatched] { ++dispatched; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [&dispatched] { ++dispatched; }, Qt::QueuedConnection);
         p.PumpMessages(true);
         ASSERT_EQ(dispatched, 1) << "round " << round;
     }
     p.PumpMessages(true);
-    QCoreApplication::postEvent(p.GetWindow(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape,
-                                                             Qt::NoModifier, QStringLiteral("\x1b")));
+    QCoreApplication::postEvent(p.GetWindow(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier,
+                                                             QStringLiteral("\x1b")));
     p.PumpMessages(true);
     EXPECT_TRUE(p.IsCancelled());
 }

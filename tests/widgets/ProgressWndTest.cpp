@@ -1,5 +1,5 @@
-#include "EventCounter.h"
 #include "widgets/ProgressWnd.h"
+#include "EventCounter.h"
 #include "platform/UiServices.h"
 
 #include <QApplication>
@@ -69,8 +69,8 @@ QPushButton* Button(const CProgressWnd& p)
 
 void PostEscape(QObject* receiver)
 {
-    QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape,
-                                                        Qt::NoModifier, QStringLiteral("\x1b")));
+    QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier,
+                                                        QStringLiteral("\x1b")));
 }
 
 void PostMouse(QWidget* receiver, QEvent::Type type)
@@ -78,8 +78,7 @@ void PostMouse(QWidget* receiver, QEvent::Type type)
     const QPointF local(receiver->width() / 2.0, receiver->height() / 2.0);
     const QPointF global = receiver->mapToGlobal(local);
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QCoreApplication::postEvent(receiver, new QMouseEvent(type, local, global, Qt::LeftButton, held,
-                                                          Qt::NoModifier));
+    QCoreApplication::postEvent(receiver, new QMouseEvent(type, local, global, Qt::LeftButton, held, Qt::NoModifier));
 }
 
 QRect Available()
@@ -179,8 +178,7 @@ void PrintTo(const PercentCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class ProgressPercentTest : public ProgressWndTest,
-                            public testing::WithParamInterface<PercentCase> {};
+class ProgressPercentTest : public ProgressWndTest, public testing::WithParamInterface<PercentCase> {};
 
 TEST_P(ProgressPercentTest, CaptionShowsTheWholePercentage)
 {
@@ -194,19 +192,15 @@ TEST_P(ProgressPercentTest, CaptionShowsTheWholePercentage)
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, ProgressPercentTest,
-    testing::Values(
-        PercentCase{"Half", 0, 10, 5, "T [50%]", 5},
-        PercentCase{"Overrun", 0, 10, 15, "T [150%]", 10},
-        PercentCase{"LowerNotSubtracted", 50, 150, 100, "T [100%]", 100},
-        PercentCase{"BelowRange", 50, 150, -7, "T [-7%]", 50},
-        PercentCase{"Negative", 0, 10, -5, "T [-50%]", 0},
-        PercentCase{"EmptyRange", 7, 7, 7, "T", 0},
-        PercentCase{"ReversedRange", 10, 0, 5, "T", 0},
-        PercentCase{"ZeroRange", 0, 0, 1, "T", 0},
-        PercentCase{"FullIntRange", 0, INT_MAX, INT_MAX, "T [100%]", INT_MAX},
-        PercentCase{"WidestRange", INT_MIN + 1, INT_MAX, INT_MAX, "T [50%]", INT_MAX},
-        PercentCase{"HugePosition", 0, 1, INT_MAX, "T [2147483647%]", 1},
-        PercentCase{"MostNegative", 0, 1, INT_MIN, "T [-2147483648%]", 0}),
+    testing::Values(PercentCase{"Half", 0, 10, 5, "T [50%]", 5}, PercentCase{"Overrun", 0, 10, 15, "T [150%]", 10},
+                    PercentCase{"LowerNotSubtracted", 50, 150, 100, "T [100%]", 100},
+                    PercentCase{"BelowRange", 50, 150, -7, "T [-7%]", 50},
+                    PercentCase{"Negative", 0, 10, -5, "T [-50%]", 0}, PercentCase{"EmptyRange", 7, 7, 7, "T", 0},
+                    PercentCase{"ReversedRange", 10, 0, 5, "T", 0}, PercentCase{"ZeroRange", 0, 0, 1, "T", 0},
+                    PercentCase{"FullIntRange", 0, INT_MAX, INT_MAX, "T [100%]", INT_MAX},
+                    PercentCase{"WidestRange", INT_MIN + 1, INT_MAX, INT_MAX, "T [50%]", INT_MAX},
+                    PercentCase{"HugePosition", 0, 1, INT_MAX, "T [2147483647%]", 1},
+                    PercentCase{"MostNegative", 0, 1, INT_MIN, "T [-2147483648%]", 0}),
     [](const testing::TestParamInfo<PercentCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ProgressWndTest, CaptionIsRewrittenOnlyWhenThePercentageChanges)
@@ -273,8 +267,7 @@ TEST_F(ProgressWndTest, SetTextFormatsAndCutsAtTheBuffer)
     CProgressWnd p(nullptr, QStringLiteral("T"));
 
     p.SetText("Writing line %d - %s", 7, "rem 50% & more\n");
-    EXPECT_EQ(Text(p)->text(), QStringLiteral("Writing line 7 - rem 50% & more\n"))
-        << "the first text shows at once";
+    EXPECT_EQ(Text(p)->text(), QStringLiteral("Writing line 7 - rem 50% & more\n")) << "the first text shows at once";
 
     const std::string longLine(2000, 'x');
     p.SetText("%s", longLine.c_str());
@@ -306,7 +299,8 @@ TEST_F(ProgressWndTest, CancelButtonDispatchedByThePumpCancelsAndHides)
 
     // Once cancelled the pump dispatches nothing.
     int dispatched = 0;
-    QMetaObject::invokeMethod(qApp, [&dispatched] { ++dispatched; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [&dispatched] { ++dispatched; }, Qt::QueuedConnection);
     p.PumpMessages(true);
     EXPECT_EQ(dispatched, 0);
     Flush();
@@ -336,8 +330,7 @@ void PrintTo(const EscapeCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class ProgressEscapeTest : public ProgressWndTest,
-                            public testing::WithParamInterface<EscapeCase> {};
+class ProgressEscapeTest : public ProgressWndTest, public testing::WithParamInterface<EscapeCase> {};
 
 TEST_P(ProgressEscapeTest, QueuedEscapeCancelsOnlyWhenAllowed)
 {
@@ -354,18 +347,17 @@ TEST_P(ProgressEscapeTest, QueuedEscapeCancelsOnlyWhenAllowed)
     EXPECT_EQ(p.GetWindow()->isVisible(), !c.expectCancel);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, ProgressEscapeTest,
-    testing::Values(EscapeCase{"ToProgressWindow", true, true, true},
-                    EscapeCase{"ToFocusWidgetElsewhere", true, false, true},
-                    EscapeCase{"IgnoredWhenDisabled", false, true, false}),
-    [](const testing::TestParamInfo<EscapeCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, ProgressEscapeTest,
+                         testing::Values(EscapeCase{"ToProgressWindow", true, true, true},
+                                         EscapeCase{"ToFocusWidgetElsewhere", true, false, true},
+                                         EscapeCase{"IgnoredWhenDisabled", false, true, false}),
+                         [](const testing::TestParamInfo<EscapeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ProgressWndTest, OtherKeysAndEscapeOutsideThePumpDoNotCancel)
 {
     CProgressWnd p(nullptr, QStringLiteral("T"));
-    QCoreApplication::postEvent(p.GetWindow(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Return,
-                                                             Qt::NoModifier, QStringLiteral("\r")));
+    QCoreApplication::postEvent(p.GetWindow(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")));
     p.PumpMessages(true);
     EXPECT_FALSE(p.IsCancelled());
 
@@ -414,9 +406,9 @@ TEST_F(ProgressWndTest, InputQueuedBehindTheCancelWaitsUntilTheWindowIsDestroyed
     PostMouse(Button(p), QEvent::MouseButtonRelease);
     PostMouse(enter, QEvent::MouseButtonPress);
     PostMouse(enter, QEvent::MouseButtonRelease);
-    QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier,
-                                                    QStringLiteral("a")));
-    QMetaObject::invokeMethod(qApp, [&calls] { ++calls; }, Qt::QueuedConnection);
+    QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
+    QMetaObject::invokeMethod(
+        qApp, [&calls] { ++calls; }, Qt::QueuedConnection);
     p.PumpMessages(true);
     EXPECT_TRUE(p.IsCancelled());
     Flush();
@@ -522,14 +514,13 @@ TEST_P(ProgressPlaceTest, SavedCornerOnTheScreenIsUsedOtherwiseCentred)
         EXPECT_EQ(p.GetWindow()->pos(), QPoint(x, y));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Saved, ProgressPlaceTest,
-    testing::Values(PlaceCase{"NothingSaved", -2, -2, true}, PlaceCase{"Missing", -1, 0, true},
-                    PlaceCase{"TopLeftCorner", 0, 0, false}, PlaceCase{"Inside", 50, 60, false},
-                    PlaceCase{"RightOfScreen", INT_MAX, 0, true},
-                    PlaceCase{"BelowScreen", 0, INT_MAX, true},
-                    PlaceCase{"Negative", 10, -30, true}),
-    [](const testing::TestParamInfo<PlaceCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Saved, ProgressPlaceTest,
+                         testing::Values(PlaceCase{"NothingSaved", -2, -2, true}, PlaceCase{"Missing", -1, 0, true},
+                                         PlaceCase{"TopLeftCorner", 0, 0, false}, PlaceCase{"Inside", 50, 60, false},
+                                         PlaceCase{"RightOfScreen", INT_MAX, 0, true},
+                                         PlaceCase{"BelowScreen", 0, INT_MAX, true},
+                                         PlaceCase{"Negative", 10, -30, true}),
+                         [](const testing::TestParamInfo<PlaceCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ProgressWndTest, OffScreenPositionCentresOverAVisibleParent)
 {
@@ -588,12 +579,9 @@ TEST_P(ProgressLossTest, UseAfterTheWindowIsGoneIsHarmless)
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, ProgressLossTest,
-    testing::Values(
-        LossCase{"DestroyWindow", [](CProgressWnd& p, auto&) { EXPECT_TRUE(p.DestroyWindow()); },
-                 true},
-        LossCase{"DeletedBySomeoneElse", [](CProgressWnd& p, auto&) { delete p.GetWindow(); },
-                 false},
-        LossCase{"ParentDestroyed", [](CProgressWnd&, auto& main) { main.reset(); }, false}),
+    testing::Values(LossCase{"DestroyWindow", [](CProgressWnd& p, auto&) { EXPECT_TRUE(p.DestroyWindow()); }, true},
+                    LossCase{"DeletedBySomeoneElse", [](CProgressWnd& p, auto&) { delete p.GetWindow(); }, false},
+                    LossCase{"ParentDestroyed", [](CProgressWnd&, auto& main) { main.reset(); }, false}),
     [](const testing::TestParamInfo<LossCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ProgressWndTest, ModalModeDisablesTheMainWindowUntilDestroyWindow)
