@@ -1,11 +1,6 @@
 // The TQ7730 export's progress window and cleared bits, the dump's untouched window, and the
 // columns of a settings line, over the emulated adapter.
-#include "Ch341Emulator.h"
-#include "ScriptedResponder.h"
-#include "platform/UiServices.h"
-#include "platform/usbio.h"
-#include "tqLink/I2CLink.h"
-#include "tqRegs/RegsHost.h"
+#include "RegsFixture.h"
 #include "tqRegs/TQ7730Fields.h"
 #include "tqRegs/TQ7730Register.h"
 #include "tqRegs/Txtproc.h"
@@ -22,12 +17,9 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <map>
-#include <memory>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -35,26 +27,9 @@
 
 namespace {
 
-struct Closer {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, Closer>;
-
-std::string Text(std::FILE* file)
+const RegField& Field(std::string_view name)
 {
-    std::string text;
-    std::rewind(file);
-    for (int c; (c = std::fgetc(file)) != EOF;)
-        text.push_back(static_cast<char>(c));
-    return text;
-}
-
-const RegField& Named(std::string_view name)
-{
-    for (const RegField& field : g_tq7730Fields)
-        if (field.name.View().substr(0, name.size()) == name && field.name.View()[name.size()] == ' ')
-            return field;
-    throw std::invalid_argument(std::string(name));
+    return FieldNamed(g_tq7730Fields, name);
 }
 
 std::string Padded(std::string_view name)
@@ -93,32 +68,12 @@ void PressEscape()
     }
 }
 
-class CurrentIs7730 : public RegsHost {
-public:
-    void AddLog(std::string) override {}
-    TQRegister* CurrentRegister() const override { return &g_tq7730Register; }
-};
-
-class TQ7730ReviewTest : public ::testing::Test {
+class TQ7730ReviewTest : public RegsFixture {
 protected:
     void SetUp() override
     {
-        USBIO_CloseDevice(0);
-        emulator.Reset();
-        SetUiResponder(&ui);
-        SetRegsHost(&host);
-        g_pLink->SetTransport(LinkUsb);
-        ASSERT_EQ(g_pLink->Connect(), 1);
-    }
-
-    void TearDown() override
-    {
-        emulator.SetPlugSource(nullptr);
-        SetRegsHost(nullptr);
-        SetUiResponder(nullptr);
-        USBIO_CloseDevice(0);
-        EXPECT_TRUE(emulator.ProtocolErrors().empty());
-        EXPECT_TRUE(ui.boxes.empty());
+        RegsFixture::SetUp();
+        host.current = &g_tq7730Register;
     }
 
     // Every register of every bank holds `value` (or the known pattern), bank 3 selected.
@@ -127,7 +82,7 @@ protected:
         for (int bank = 0; bank < BankedSlave::kPages; ++bank)
             for (int sub = 0; sub < 0xF0; ++sub)
                 emulator.Slave().Paged(bank, static_cast<std::uint8_t>(sub)) =
-                    static_cast<std::uint8_t>(value >= 0 ? value : sub * 7 + bank * 29 + 0x35);
+                    value >= 0 ? static_cast<std::uint8_t>(value) : KnownByte(bank, sub);
         g_pLink->Write8(0x1A, 0xF0, 3);
         emulator.ClearLog();
     }
@@ -150,10 +105,6 @@ protected:
         return n >= 2 && t[n - 1].written == std::vector<std::uint8_t>{0x1A, 0xF4, 0x02} &&
                t[n - 2].written == std::vector<std::uint8_t>{0x1A, 0x4F, 0x1B};
     }
-
-    Ch341Emulator& emulator = Ch341Emulator::Instance();
-    ScriptedResponder ui;
-    CurrentIs7730 host;
 };
 
 } // namespace
@@ -189,7 +140,7 @@ TEST_F(TQ7730ReviewTest, ExportStepsItsWindowOncePerRegisterAndOncePerPassAfterA
                 last = Look();
             }
         });
-        File file(std::tmpfile());
+        FilePtr file(std::tmpfile());
         g_tq7730Register.WriteAllRegister(file.get());
         emulator.SetPlugSource(nullptr);
 
@@ -206,13 +157,13 @@ TEST_F(TQ7730ReviewTest, ExportStepsItsWindowOncePerRegisterAndOncePerPassAfterA
 TEST_F(TQ7730ReviewTest, ExportClearsTheEnableAndTriggerBitsBeforeTheRealValues)
 {
     Fill(0xFF);
-    File file(std::tmpfile());
+    FilePtr file(std::tmpfile());
     g_tq7730Register.WriteAllRegister(file.get());
 
     // The values each (bank, sub-address) gets, in file order, the bank followed through the
     // lines that select it.
     std::map<std::pair<int, int>, std::string> values;
-    std::istringstream lines(Text(file.get()));
+    std::istringstream lines(Contents(file.get()));
     int bank = -1;
     for (std::string line; std::getline(lines, line);) {
         unsigned sub = 0;
@@ -248,7 +199,7 @@ TEST_F(TQ7730ReviewTest, DumpWindowIsNeitherSteppedNorCancelled)
             PressEscape();
         }
     });
-    File file(std::tmpfile());
+    FilePtr file(std::tmpfile());
     g_tq7730Register.SaveToTxt(file.get());
     emulator.SetPlugSource(nullptr);
 
@@ -257,18 +208,16 @@ TEST_F(TQ7730ReviewTest, DumpWindowIsNeitherSteppedNorCancelled)
     EXPECT_EQ(shown.maximum, 100);
     EXPECT_EQ(shown.text, "");
 
-    std::ifstream in(std::string(TQ7730_DATA_DIR) + "/tq7730_dump.txt", std::ios::binary);
-    std::ostringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(Text(file.get()), expected.str()) << "ESC changes nothing";
+    EXPECT_EQ(Contents(file.get()), FileText(std::string(TQ7730_DATA_DIR) + "/tq7730_dump.txt"))
+        << "ESC changes nothing";
 }
 
 TEST_F(TQ7730ReviewTest, PrintFieldWritesEveryColumn)
 {
     // First run bits 6-7 of 0x20, second run bits 0-1 of 0x25, in bank 1.
     const RegField split{"split_field", 4, 1, 0x20 * 8 + 6, 0x20 * 8 + 7, 0x25 * 8 + 0, 0x25 * 8 + 1, " # s"};
-    const RegField& wide = Named("vds_fr_select");
-    const RegField& md = Named("pllad_MD");
+    const RegField& wide = Field("vds_fr_select");
+    const RegField& md = Field("pllad_MD");
     struct Case {
         const RegField& field;
         std::uint8_t fill; // every byte of the field's bank
@@ -286,15 +235,15 @@ TEST_F(TQ7730ReviewTest, PrintFieldWritesEveryColumn)
         SCOPED_TRACE(c.line);
         for (int sub = 0; sub < 0xF0; ++sub)
             emulator.Slave().Paged(c.field.bank, static_cast<std::uint8_t>(sub)) = c.fill;
-        File file(std::tmpfile());
+        FilePtr file(std::tmpfile());
         g_tq7730Register.PrintField(c.field, file.get());
-        EXPECT_EQ(Text(file.get()), c.line);
+        EXPECT_EQ(Contents(file.get()), c.line);
     }
 
     // The loader takes the four-group address of a split field back.
     emulator.Slave().Paged(1, 0x20) = 0x80;
     emulator.Slave().Paged(1, 0x25) = 0x01;
-    File file(std::tmpfile());
+    FilePtr file(std::tmpfile());
     g_tq7730Register.PrintField(split, file.get());
     emulator.Slave().Paged(1, 0x20) = 0x00;
     emulator.Slave().Paged(1, 0x25) = 0x00;

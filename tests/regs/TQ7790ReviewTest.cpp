@@ -1,10 +1,6 @@
 // The TQ7790 register set against a link whose device address changes while an operation runs,
 // and the field table against the blocks of the export.
-#include "Ch341Emulator.h"
-#include "ScriptedResponder.h"
-#include "platform/UiServices.h"
-#include "platform/usbio.h"
-#include "tqLink/I2CLink.h"
+#include "RegsFixture.h"
 #include "tqRegs/TQ7790Fields.h"
 #include "tqRegs/TQ7790Register.h"
 
@@ -19,14 +15,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <map>
-#include <memory>
 #include <optional>
 #include <set>
-#include <sstream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -37,61 +29,23 @@ namespace {
 constexpr std::uint8_t kDevice = 0x1A;
 constexpr std::uint8_t kOther = 0x50; // nothing answers there
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
 std::string_view NameOf(const RegField& field)
 {
     const std::string_view padded = field.name.View();
     return padded.substr(0, padded.find_last_not_of(' ') + 1);
 }
 
-const RegField& FieldNamed(std::string_view name)
+const RegField& Field(std::string_view name)
 {
-    for (const RegField& field : g_tq7790Fields)
-        if (NameOf(field) == name)
-            return field;
-    throw std::out_of_range(std::string(name));
+    return FieldNamed(g_tq7790Fields, name);
 }
 
-std::string Contents(std::FILE* file)
-{
-    std::string text;
-    std::rewind(file);
-    for (int c; (c = std::fgetc(file)) != EOF;)
-        text.push_back(static_cast<char>(c));
-    return text;
-}
-
-class TQ7790ReviewTest : public ::testing::Test {
+class TQ7790ReviewTest : public RegsFixture {
 protected:
     void SetUp() override
     {
-        USBIO_CloseDevice(0);
-        emulator.Reset();
-        SetUiResponder(&ui);
-        USBIO_SetStream(0, 0);
-        g_pLink->SetTransport(LinkUsb);
-        g_pLink->SetDeviceAddress(kDevice);
-        ASSERT_NE(USBIO_OpenDevice(0), INVALID_HANDLE_VALUE);
-        for (int bank = 0; bank < BankedSlave::kPages; ++bank)
-            for (int sub = 0; sub < BankedSlave::kPageRegister; ++sub)
-                emulator.Slave().Paged(bank, static_cast<std::uint8_t>(sub)) =
-                    static_cast<std::uint8_t>(sub * 7 + bank * 29 + 0x35);
-        g_pLink->Write8(kDevice, 0xF0, 3);
-        emulator.ClearLog();
-    }
-
-    void TearDown() override
-    {
-        emulator.SetPlugSource({});
-        g_pLink->SetDeviceAddress(kDevice);
-        SetUiResponder(nullptr);
-        USBIO_CloseDevice(0);
-        for (const auto& box : ui.boxes)
-            ADD_FAILURE() << "box: " << box.text;
+        RegsFixture::SetUp();
+        KnownBankedState();
     }
 
     // The link's device address becomes kOther once `after` transactions have been made.
@@ -112,9 +66,6 @@ protected:
             slaves.push_back(static_cast<std::uint8_t>(t.written.at(0) & 0xFE));
         return slaves;
     }
-
-    Ch341Emulator& emulator = Ch341Emulator::Instance();
-    ScriptedResponder ui;
 };
 
 struct MoveCase {
@@ -130,9 +81,9 @@ TEST_F(TQ7790ReviewTest, EveryTransferAsksForTheDeviceAddress)
 {
     const std::vector<MoveCase> cases = {
         {"identification, after the bank and the first byte", 2, [] { g_tq7790Register.CheckChipId(); }, 4},
-        {"field read, after the bank", 1, [] { g_tq7790Register.ReadField(FieldNamed("pad_gpio_o_")); }, 23},
+        {"field read, after the bank", 1, [] { g_tq7790Register.ReadField(Field("pad_gpio_o_")); }, 23},
         {"field write, between the read and the write of a shared byte", 4,
-         [] { g_tq7790Register.WriteField(0, FieldNamed("pad_gpio_o_")); }, 5},
+         [] { g_tq7790Register.WriteField(0, Field("pad_gpio_o_")); }, 5},
         {"dump, before the bank is put back", 7841,
          [] {
              const FilePtr file(std::tmpfile());
@@ -175,10 +126,7 @@ TEST_F(TQ7790ReviewTest, EveryExportLineCarriesTheAddressOfItsTransfer)
 // of this code, for the device of SetUp.
 std::string ExpectedFile(const char* name)
 {
-    std::ifstream in(std::string(TQ7790_DATA_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return FileText(std::string(TQ7790_DATA_DIR) + "/" + name);
 }
 
 struct CancelCase {
