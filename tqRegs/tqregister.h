@@ -13,20 +13,13 @@ public:
     TQRegister(const TQRegister&) = delete;
     TQRegister& operator=(const TQRegister&) = delete;
 
-    // Export as batch-file lines, dump a text register-settings file, recognise the chip, name
-    // the bank-select register. Their debug reports give lines 18 to 21: keep them there.
+    // clang-format off
+    // Export, dump, recognise the chip, name the bank register: debug reports name lines 18 to 21.
     virtual void WriteAllRegister(std::FILE*) { assert(0); }
     virtual void SaveToTxt(std::FILE*) { assert(0); }
-    virtual bool CheckChipId()
-    {
-        assert(0);
-        return false;
-    }
-    virtual std::uint8_t GetBankReg()
-    {
-        assert(0);
-        return 0xFF;
-    }
+    virtual bool CheckChipId() { assert(0); return false; }
+    virtual std::uint8_t GetBankReg() { assert(0); return 0xFF; }
+    // clang-format on
 
 protected:
     ~TQRegister() = default;
