@@ -24,20 +24,24 @@ bool Cell(std::int64_t address, int subAddresses, int& sub, int& bit)
     return true;
 }
 
-// Calls visit(bit address, bit number in the value) for each bit of a field, least significant
-// first: one run of length bits when end is -1, else start..end and then start2..end2. A value
-// holds 32 bits, so a wider field gets only its first 32.
+// Calls visit(bit address, bit number in the value) for each bit of a field that has a cell below
+// cells, least significant first: one run of length bits when end is -1, else start..end and
+// then start2..end2. The bits beyond the cells are only counted, so that a length as long as
+// ffffffff costs no more than the cells it reaches.
 template <typename Visit>
 void ForEachFieldBit(std::int64_t length, std::int64_t start, std::int64_t end, std::int64_t start2, std::int64_t end2,
-                     Visit visit)
+                     std::int64_t cells, Visit visit)
 {
-    int index = 0;
+    std::int64_t index = 0;
     const auto run = [&](std::int64_t from, std::int64_t to) {
-        for (std::int64_t a = from; a <= to && index < kValueBits; ++a, ++index)
-            visit(a, index);
+        if (to < from)
+            return;
+        for (std::int64_t a = std::max<std::int64_t>(from, 0); a <= std::min(to, cells - 1); ++a)
+            visit(a, index + (a - from));
+        index += to - from + 1;
     };
     if (end == -1) {
-        run(start, start + std::min<std::int64_t>(length, kValueBits) - 1);
+        run(start, start + length - 1);
     } else {
         run(start, end);
         run(start2, end2);
@@ -45,9 +49,16 @@ void ForEachFieldBit(std::int64_t length, std::int64_t start, std::int64_t end, 
 }
 
 template <typename Visit>
-void ForEachFieldBit(const RegField& field, Visit visit)
+void ForEachFieldBit(const RegField& field, const RegisterImage& image, Visit visit)
 {
-    ForEachFieldBit(field.length, field.start_addr, field.end_addr, field.start2_addr, field.end2_addr, visit);
+    ForEachFieldBit(field.length, field.start_addr, field.end_addr, field.start2_addr, field.end2_addr,
+                    static_cast<std::int64_t>(image.size()) * 8, visit);
+}
+
+// Bit index of the value, kept as 32 unsigned bits: a field's bits from 32 on receive 0.
+bool ValueBit(std::uint32_t value, std::int64_t index)
+{
+    return index < kValueBits && ((value >> index) & 1u) != 0;
 }
 
 // Two hexadecimal digits of sub-address and an octal digit of bit number at offset.
@@ -123,9 +134,10 @@ void Txtproc::StoreField()
     if (start_addr < 0)
         return;
     const auto bits = static_cast<std::uint32_t>(value);
-    // Scanned addresses stay below 2048, so a + 31 fits.
-    ForEachFieldBit(length, start_addr, end_addr, start2_addr, end2_addr,
-                    [&](std::int64_t a, int index) { SetBit(static_cast<std::int32_t>(a), (bits >> index) & 1u); });
+    ForEachFieldBit(length, start_addr, end_addr, start2_addr, end2_addr, std::int64_t{kSubAddresses} * 8,
+                    [&](std::int64_t a, std::int64_t index) {
+                        SetBit(static_cast<std::int32_t>(a), ValueBit(bits, index));
+                    });
 }
 
 void Txtproc::SetBit(std::int32_t address, bool on)
@@ -203,9 +215,8 @@ int Txtproc::FileType(std::string_view name)
 void Txtproc::SetBufferField(std::int32_t value, const RegField& field, RegisterImage& image, RegisterImage& mask)
 {
     const auto bits = static_cast<std::uint32_t>(value);
-    ForEachFieldBit(field, [&](std::int64_t a, int index) {
-        if (a <= INT32_MAX)
-            SetBufferBit(static_cast<std::int32_t>(a), (bits >> index) & 1u, image, mask);
+    ForEachFieldBit(field, image, [&](std::int64_t a, std::int64_t index) {
+        SetBufferBit(static_cast<std::int32_t>(a), ValueBit(bits, index), image, mask);
     });
 }
 
@@ -232,8 +243,8 @@ int Txtproc::GetBufferBit(std::int32_t address, const RegisterImage& image)
 std::int32_t Txtproc::GetBufferField(const RegField& field, const RegisterImage& image)
 {
     std::uint32_t bits = 0;
-    ForEachFieldBit(field, [&](std::int64_t a, int index) {
-        if (a <= INT32_MAX && GetBufferBit(static_cast<std::int32_t>(a), image))
+    ForEachFieldBit(field, image, [&](std::int64_t a, std::int64_t index) {
+        if (index < kValueBits && GetBufferBit(static_cast<std::int32_t>(a), image))
             bits |= 1u << index;
     });
     return static_cast<std::int32_t>(bits);

@@ -60,11 +60,14 @@ void Txtproc16::StoreField()
 {
     if (address < 0 || start_bit > 7)
         return;
+    // The value is kept as 32 unsigned bits, so a field's bits from 32 on receive 0. The span of
+    // width and start bit is kept to 8 bits, as a field record keeps its width.
     std::uint64_t bits = static_cast<std::uint32_t>(value);
-    std::int64_t remaining = std::min<std::int64_t>(width, kValueBits);
+    const auto span = static_cast<std::uint8_t>(width + start_bit);
+    int remaining = span - start_bit;
     int lo = start_bit;
     for (std::int32_t a = address; remaining > 0 && a < kAddresses; ++a) {
-        const int hi = static_cast<int>(std::min<std::int64_t>(7, lo + remaining - 1));
+        const int hi = std::min(7, lo + remaining - 1);
         const auto field =
             static_cast<std::uint8_t>(~KeepMask(static_cast<std::uint8_t>(lo), static_cast<std::uint8_t>(hi)));
         keep[a] &= static_cast<std::uint8_t>(~field);

@@ -352,6 +352,8 @@ TEST_F(Tq4120Register, DumpLoadsBack)
                 want = value;
         EXPECT_EQ(g_tq4120Register.ReadField(field), want) << field.name.View();
     }
+    // lvds_prd_val is 35 bits wide, its value 32: the load leaves its bits 32 to 34 at 0.
+    EXPECT_EQ(Reg(0x02d1) & 0x07, 0);
 }
 
 // Records no table holds: a start bit outside its byte, or a width that carries the span of

@@ -111,18 +111,13 @@ const std::vector<LoadCase> kLoads = {
      {},
      {Write8(0xFF, 0), Write8(0x00, 1), Write8(0x01, 2)},
      {Bank(0), Plain(0x00, 1), Plain(0x01, 2)}},
-    {"bits outside the images and beyond 32 are dropped",
-     "a ff 8 100 000\nb ff 8 0 f00\nc ffff 10 0 ef0\nd ff ffffffff 0 000\n",
+    {"bits outside the images are dropped, and a field's bits from 32 on receive 0",
+     "a ff 8 100 000\nb ff 8 0 f00\nc ffff 10 0 ef0\nd ff ffffffff 1 e80\n",
      {},
-     {Write8(0xFF, 0), Write8(0x00, 0xFF), Write8(0x01, 0), Write8(0x02, 0), Write8(0x03, 0), Write8(0xEF, 0xFF)},
-     {Bank(0), Plain(0x00, 0xFF), Plain(0x01, 0), Plain(0x02, 0), Plain(0x03, 0), Plain(0xEF, 0xFF)}},
-    {"a field wider than 32 bits leaves its bits from 32 on alone",
-     "a ffffffff 23 0 000\nb ffffffff 24 0 104\n",
-     {{0, 0x04, 0xF8}, {0, 0x10, 0x05}, {0, 0x14, 0xA0}},
-     {Write8(0xFF, 0), Write8(0x00, 0xFF), Write8(0x01, 0xFF), Write8(0x02, 0xFF), Write8(0x03, 0xFF), Read8(0x10),
-      Write8(0x10, 0xF5), Write8(0x11, 0xFF), Write8(0x12, 0xFF), Write8(0x13, 0xFF), Read8(0x14), Write8(0x14, 0xAF)},
-     {Bank(0), Plain(0x00, 0xFF), Plain(0x01, 0xFF), Plain(0x02, 0xFF), Plain(0x03, 0xFF), Masked(0x10, 0xF5, 0x0F),
-      Plain(0x11, 0xFF), Plain(0x12, 0xFF), Plain(0x13, 0xFF), Masked(0x14, 0xAF, 0xF0)}},
+     {Write8(0xFF, 0), Write8(0xEF, 0xFF), Write8(0xFF, 1), Write8(0xE8, 0xFF), Write8(0xE9, 0), Write8(0xEA, 0),
+      Write8(0xEB, 0), Write8(0xEC, 0), Write8(0xED, 0), Write8(0xEE, 0), Write8(0xEF, 0)},
+     {Bank(0), Plain(0xEF, 0xFF), Bank(1), Plain(0xE8, 0xFF), Plain(0xE9, 0), Plain(0xEA, 0), Plain(0xEB, 0),
+      Plain(0xEC, 0), Plain(0xED, 0), Plain(0xEE, 0), Plain(0xEF, 0)}},
     {"an address token is scanned from its first character only",
      "a 5a 8 0 x200\nb 5a 8 0 -200\nc 5a 8 0 2x00\nd 7c 8 0 210\n",
      {},
@@ -225,6 +220,15 @@ TEST(TxtprocBuffer, FieldsGoIntoTheCallersImageAndBackOut)
     EXPECT_EQ(Txtproc::GetBufferBit(bit7of10, image), 0);
     EXPECT_EQ(Txtproc::GetBufferBit(bit0of11, image), 1);
     EXPECT_EQ(Txtproc::GetBufferField(split, image), 2);
+
+    // A field wider than the value: its bits from 32 on receive 0.
+    image[0x24] = 0xFF;
+    constexpr RegField wide("wide", 40, 0, 0x20 * 8, "");
+    Txtproc::SetBufferField(-1, wide, image, mask);
+    EXPECT_EQ(image[0x23], 0xFF);
+    EXPECT_EQ(image[0x24], 0x00);
+    EXPECT_EQ(mask[0x24], 0xFF);
+    EXPECT_EQ(Txtproc::GetBufferField(wide, image), -1);
 }
 
 TEST(TxtprocBuffer, BitsOutsideTheImageAreIgnored)
