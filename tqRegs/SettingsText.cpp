@@ -18,7 +18,7 @@ char Upper(char c)
     return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
 }
 
-enum class State { Start, Name, Number, Address, SkipToken, Marker, Rest };
+enum class State { Start, Name, Number, Address, Marker, Rest };
 
 } // namespace
 
@@ -105,6 +105,7 @@ LineCode ParseFieldLine(std::string_view text, bool newline, std::span<std::int6
     LineCode result = kNothing;
     State state = State::Start;
     std::size_t number = 0;
+    bool scanned = false;
     for (std::size_t i = 0; i < text.size() && state != State::Rest; ++i) {
         const char c = text[i];
         switch (state) {
@@ -133,22 +134,18 @@ LineCode ParseFieldLine(std::string_view text, bool newline, std::span<std::int6
             break;
         }
         case State::Address:
+            // Until a token scans, every character that is neither blank nor "#" starts a new
+            // scan; once one has, the next such character makes the line a field line.
             if (c == '#') {
                 state = State::Rest;
             } else if (!IsBlank(c)) {
-                if (scan(text.substr(i))) {
+                if (!scanned) {
+                    scanned = scan(text.substr(i));
+                } else {
                     result = kField;
                     state = State::Rest;
-                } else {
-                    state = State::SkipToken;
                 }
             }
-            break;
-        case State::SkipToken:
-            if (c == '#')
-                state = State::Rest;
-            else if (IsBlank(c))
-                state = State::Address;
             break;
         case State::Marker:
             if (StartsWithWord(text.substr(i), "firstseg"))

@@ -48,7 +48,7 @@ bool StartsWithWord(std::string_view text, std::string_view word);
 int FileType(std::string_view name);
 
 // Scans the address token at the start of its argument (the rest of the line); true when
-// it holds a whole address. A token that fails is skipped as a whole.
+// it holds a whole address. After a failed scan the next character is tried.
 using TokenScanner = std::function<bool(std::string_view)>;
 
 // Reads the next line of file into line (length: the characters kept) and parses it as
