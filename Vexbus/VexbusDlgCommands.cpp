@@ -2,6 +2,7 @@
 #include "Vexbus/VexbusDlg.h"
 
 #include "Vexbus/CmdArgs.h"
+#include "Vexbus/ReadLimit.h"
 #include "platform/TextScan.h"
 #include "platform/UiServices.h"
 #include "tqLink/I2CLink.h"
@@ -21,10 +22,6 @@
 
 namespace {
 
-// Counted and block reads stop after this many registers (a whole 16-bit sub-address space): a
-// count like ffffffff would otherwise log until memory runs out.
-constexpr std::uint32_t kMaxReads = 0x10000;
-
 std::uint32_t ReadCount(std::uint32_t n)
 {
     return std::min(n, kMaxReads);
@@ -34,6 +31,12 @@ std::uint32_t ReadCount(std::uint32_t n)
 std::uint32_t SignedReadCount(std::uint32_t n)
 {
     return static_cast<std::int32_t>(n) > 0 ? ReadCount(n) : 0;
+}
+
+// Whether a read of count registers stopped short of it after reading done.
+bool IsCut(std::uint32_t count, std::uint32_t done)
+{
+    return done == kMaxReads && count > kMaxReads;
 }
 
 // "%s %lx %lx %lx %lx %lx": the word and up to five numbers; returns the number of items read.
@@ -141,7 +144,8 @@ int CVexbusDlg::BlockRead(CmdArgs* a, bool wide)
     // is cleared first, so a failed or short transfer shows 00 rather than an older block.
     const std::uint32_t size = a->num4 & 0xFF;
     std::array<u8, 256> buffer{};
-    for (std::uint32_t j = 0, n = ReadCount(a->num3); j < n; ++j) {
+    const std::uint32_t n = ReadCount(a->num3);
+    for (std::uint32_t j = 0; j < n; ++j) {
         const std::uint32_t sub = a->num2 + j;
         std::fill_n(buffer.begin(), size, u8{0});
         if (wide)
@@ -154,6 +158,8 @@ int CVexbusDlg::BlockRead(CmdArgs* a, bool wide)
                               sub, i, buffer[i]),
                        true);
     }
+    if (IsCut(a->num3, n))
+        AppendLine(RangeCutLine(a->num2, a->num2 + n - 1, wide), true);
     return 1;
 }
 
@@ -183,8 +189,9 @@ int CVexbusDlg::SlaveRead(CmdArgs* a, bool wide)
             AppendLine(Format(wide ? "i2cr %02x %04x -> failed" : "i2cr %02x %02x -> failed", a->num1, a->num2), true);
         return 1;
     }
-    case 3:
-        for (std::uint32_t i = 0, n = ReadCount(a->num3); i < n; ++i) {
+    case 3: {
+        const std::uint32_t n = ReadCount(a->num3);
+        for (std::uint32_t i = 0; i < n; ++i) {
             const std::uint32_t sub = a->num2 + i;
             u8 byte = 0;
             const bool ok = ReadAt(a->num1, sub, wide, &byte) == 0;
@@ -196,7 +203,11 @@ int CVexbusDlg::SlaveRead(CmdArgs* a, bool wide)
                 AppendLine(Format(wide ? "i2cr16 %02x %04x -> failed" : "i2cr %02x %02x -> failed", a->num1, sub),
                            false);
         }
+        // The lines of a counted read stay where they are; its cut is a line to be seen.
+        if (IsCut(a->num3, n))
+            AppendLine(RangeCutLine(a->num2, a->num2 + n - 1, wide), true);
         return 1;
+    }
     case 4: return BlockRead(a, wide);
     default: return MissingParameters(wide ? "i2cr16" : "i2cr");
     }
@@ -253,13 +264,17 @@ int CVexbusDlg::CmdIor(CmdArgs* a)
 {
     if (a->count != 2)
         return MissingParameters("ior");
-    for (std::uint32_t i = 0, n = SignedReadCount(a->num2); i < n; ++i) {
+    const std::uint32_t n = SignedReadCount(a->num2);
+    for (std::uint32_t i = 0; i < n; ++i) {
         const u8 address = static_cast<u8>(a->num1 + i);
         u8 byte = 0;
         const bool ok = g_pLink->ReadReg8(address, &byte) == 0;
         a->num4 = byte;
         AppendLine(ok ? Format("ior %02x -> %02x", address, a->num4) : Format("ior %02x -> failed", address), false);
     }
+    // The cut names the whole addresses counted, not the low bytes that the lines show.
+    if (IsCut(a->num2, n))
+        AppendLine(RangeCutLine(a->num1, a->num1 + n - 1, false), false);
     ScrollToEnd();
     return 1;
 }
@@ -277,7 +292,8 @@ int CVexbusDlg::CmdIor16(CmdArgs* a)
         break;
     }
     case 2: {
-        for (std::uint32_t i = 0, n = SignedReadCount(a->num2); i < n; ++i) {
+        const std::uint32_t n = SignedReadCount(a->num2);
+        for (std::uint32_t i = 0; i < n; ++i) {
             const std::uint32_t address = a->num1 + i;
             u8 byte = 0;
             const bool ok = g_pLink->ReadReg16(static_cast<u16>(address), &byte) == 0;
@@ -285,6 +301,8 @@ int CVexbusDlg::CmdIor16(CmdArgs* a)
             AppendLine(ok ? Format("ior16 %04x -> %02x", address, a->num4) : Format("ior16 %04x -> failed", address),
                        false);
         }
+        if (IsCut(a->num2, n))
+            AppendLine(RangeCutLine(a->num1, a->num1 + n - 1, true), false);
         break;
     }
     default: return MissingParameters("ior16");

@@ -2,11 +2,11 @@
 #include "Vexbus/VexbusDlg.h"
 
 #include "Vexbus/CmdArgs.h"
+#include "Vexbus/ReadLimit.h"
 #include "Vexbus/Vexbus.h"
 #include "platform/TextScan.h"
 #include "platform/UiServices.h"
 #include "tqLink/I2CLink.h"
-#include "tqRegs/Format.h"
 #include "tqRegs/UnknownRegister.h"
 #include "widgets/LogList.h"
 
@@ -20,11 +20,6 @@
 #include <strings.h>
 
 namespace {
-
-// A range reads at most this many registers, as the counted reads of the command language do:
-// an end of FFFFFFFF would otherwise log and write until memory or disk runs out, with the
-// window frozen all along.
-constexpr std::uint64_t kMaxRangeReads = 0x10000;
 
 std::uint32_t EditValue(const QLineEdit* edit)
 {
@@ -67,11 +62,9 @@ bool CVexbusDlg::ReadRange(std::FILE* file)
         return false;
     }
     std::uint64_t last = end;
-    if (last - start >= kMaxRangeReads) {
-        last = start + kMaxRangeReads - 1;
-        AddLog(Format(m_p8Bits->isChecked() ? "*** range cut to 0x10000 registers: %02x to %02x ***"
-                                            : "*** range cut to 0x10000 registers: %04x to %04x ***",
-                      start, static_cast<std::uint32_t>(last)));
+    if (last - start >= kMaxReads) {
+        last = start + kMaxReads - 1;
+        AddLog(RangeCutLine(start, static_cast<std::uint32_t>(last), !m_p8Bits->isChecked()));
     }
     // Counted wider than the sub-address, so that a last address of FFFFFFFF ends too.
     for (std::uint64_t sub = start; sub <= last; ++sub) {

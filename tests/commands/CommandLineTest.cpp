@@ -122,16 +122,38 @@ TEST_F(CommandFixture, ABlockCountAboveFfReadsAndLogsItsLowByte)
     EXPECT_EQ(lines.back().substr(0, 23), "i2cr 1a 00 -> byte: fe ");
 }
 
-TEST_F(CommandFixture, CountedReadsStopAfterAWholeSixteenBitSpace)
+// A counted or block read stops after 0x10000 registers (blocks) and says so after its last line,
+// in the words of the range read's cut; a count of exactly 0x10000 is read whole without it.
+TEST_F(CommandFixture, CountedAndBlockReadsStopAfterAWholeSixteenBitSpaceAndSaySo)
 {
-    for (const auto& [line, last] :
-         {std::pair{"i2cr16 1a 0 ffffffff", "i2cr16 1a ffff -> "}, std::pair{"ior16 0 7fffffff", "ior16 ffff -> "}}) {
+    const struct {
+        const char* line;
+        const char* last; // the beginning of the last read's line
+        const char* cut;  // null: not cut
+    } cases[] = {
+        {"i2cr 1a 00 20000", "i2cr 1a ffff -> ", "*** range cut to 0x10000 registers: 00 to ffff ***"},
+        {"i2cr16 1a 0 ffffffff", "i2cr16 1a ffff -> ", "*** range cut to 0x10000 registers: 0000 to ffff ***"},
+        {"i2cr 1a 10 10001 1", "i2cr 1a 1000f -> byte: 00 ", "*** range cut to 0x10000 registers: 10 to 1000f ***"},
+        {"i2cr16 1a fff0 10001 1", "i2cr 1a 1ffef -> byte: 00 ",
+         "*** range cut to 0x10000 registers: fff0 to 1ffef ***"},
+        {"ior fe 7fffffff", "ior fd -> ", "*** range cut to 0x10000 registers: fe to 100fd ***"},
+        {"ior16 0 7fffffff", "ior16 ffff -> ", "*** range cut to 0x10000 registers: 0000 to ffff ***"},
+        {"i2cr 1a 00 10000", "i2cr 1a ffff -> ", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
         emulator.ClearLog();
         mark = Probe(*dlg).Log()->GetItemCount();
-        EXPECT_EQ(Run(line), 1);
-        EXPECT_EQ(emulator.Transactions().size(), 0x10000u) << line;
-        const std::vector<std::string> lines = NewLines();
-        ASSERT_EQ(lines.size(), 0x10000u) << line;
-        EXPECT_EQ(lines.back().substr(0, std::strlen(last)), last);
+        Probe(*dlg).Log()->verticalScrollBar()->setValue(0);
+        EXPECT_EQ(Run(c.line), 1);
+        EXPECT_EQ(emulator.Transactions().size(), 0x10000u);
+        std::vector<std::string> lines = NewLines();
+        ASSERT_EQ(lines.size(), c.cut ? 0x10001u : 0x10000u);
+        if (c.cut) {
+            EXPECT_EQ(lines.back(), c.cut);
+            EXPECT_TRUE(LastLineShown());
+            lines.pop_back();
+        }
+        EXPECT_EQ(lines.back().substr(0, std::strlen(c.last)), c.last);
     }
 }
