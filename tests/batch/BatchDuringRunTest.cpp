@@ -10,7 +10,7 @@
 
 namespace {
 
-enum class Way { CloseBox, Escape, Return };
+enum class Way { CloseBox, Return };
 
 struct EndCase {
     const char* name;
@@ -25,7 +25,6 @@ void PrintTo(const EndCase& c, std::ostream* os)
 
 const EndCase kEnds[] = {
     {"CloseBox", Way::CloseBox, QDialog::Rejected},
-    {"Escape", Way::Escape, QDialog::Rejected},
     {"ReturnWithoutDefaultButton", Way::Return, QDialog::Accepted},
 };
 
@@ -59,7 +58,6 @@ TEST_P(EndDuringRun, StopsTheBatchBeforeTheNextLineAndEndsTheDialogAfterTheDoneL
     atBox = [this, &endedDuringBox](int) {
         switch (GetParam().way) {
         case Way::CloseBox: QTimer::singleShot(0, dlg.get(), [this] { dlg->close(); }); break;
-        case Way::Escape: PostKey(dlg.get(), Qt::Key_Escape, QStringLiteral("\x1b")); break;
         case Way::Return: PostKey(dlg.get(), Qt::Key_Return, QStringLiteral("\r")); break;
         }
         endedDuringBox = !dlg->isVisible();
@@ -82,6 +80,33 @@ TEST_P(EndDuringRun, StopsTheBatchBeforeTheNextLineAndEndsTheDialogAfterTheDoneL
 
 INSTANTIATE_TEST_SUITE_P(Ways, EndDuringRun, testing::ValuesIn(kEnds),
                          [](const testing::TestParamInfo<EndCase>& info) { return std::string(info.param.name); });
+
+// Escape in the main window is the run's Cancel and nothing more: the program and its log stay.
+// Outside a run it ends the dialog, as ever.
+TEST_F(BatchFixture, EscapeDuringARunCancelsItAndKeepsTheDialog)
+{
+    const std::string path = WriteFile("loop.txt", "loop:\ni2cw 1a 10 01\npause\ngoto loop\n");
+    QWidget* focus = dlg->focusWidget();
+    ASSERT_NE(focus, nullptr);
+    // Typed while the third box is up, so that the pump of the "goto" after it dispatches it.
+    atBox = [focus](int boxes) {
+        if (boxes == 3)
+            PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"));
+    };
+
+    Load(path);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(seen.size(), 3u);
+    EXPECT_EQ(RunLog(path), std::vector<std::string>(3, "i2cw 1a 10 01"));
+    EXPECT_EQ(Popup(), nullptr);
+    EXPECT_TRUE(dlg->isVisible());
+
+    PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), QDialog::Rejected);
+}
 
 TEST_F(BatchFixture, MainWindowStaysUsableAndASecondLoadIsIgnored)
 {
