@@ -1,5 +1,7 @@
 #include "platform/QtUiResponder.h"
 
+#include "platform/NameOnlyIconProvider.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -52,7 +54,12 @@ int QtUiResponder::MessageBox(const std::string& text, const std::string& captio
 
 std::optional<std::string> QtUiResponder::FileDialog(const FileDialogRequest& request)
 {
+    // Outlives the dialog, which keeps a pointer to it.
+    NameOnlyIconProvider iconProvider;
     QFileDialog dialog(QApplication::activeWindow());
+    // Qt's own dialog, whose icons and types are ours to give: the desktop's may read files.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&iconProvider);
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.overwritePrompt)
