@@ -1,4 +1,5 @@
 #include "platform/QtUiResponder.h"
+#include "widgets/ProgressWnd.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -59,6 +61,17 @@ private:
     int m_fd;
     bool m_watching = false;
 };
+
+// Whether the modal dialog up now stays on top; closes it.
+bool StaysOnTopAndClose(QDialog* dialog)
+{
+    EXPECT_NE(dialog, nullptr);
+    if (!dialog)
+        return false;
+    const bool onTop = dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    dialog->reject();
+    return onTop;
+}
 
 } // namespace
 
@@ -206,4 +219,39 @@ TEST(QtUiResponderTest, FileDialogShowsAFolderWithoutOpeningItsFiles)
     EXPECT_FALSE(types.contains(QString())) << types.join(QLatin1Char(',')).toStdString();
     EXPECT_TRUE(iconsShown);
     EXPECT_EQ(watch.Touched(), std::set<std::string>{});
+}
+
+// The progress window stays on top of every other window; a box or file dialog opened while it is
+// shown stays on top too, so that it opens above it rather than under it. With none shown, they
+// are ordinary windows.
+TEST(QtUiResponderTest, DialogsStayOnTopWhileATopMostWindowIsShown)
+{
+    QtUiResponder responder;
+    const FileDialogRequest open{true, "txt", "load", "All Files (*.*)|*.*||", false, ""};
+    const auto box = [&responder] {
+        bool onTop = false;
+        QTimer::singleShot(0, [&onTop] {
+            onTop = StaysOnTopAndClose(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+        });
+        responder.MessageBox("Press OK to continue", "Vexbus", MB_OKCANCEL);
+        return onTop;
+    };
+    const auto fileDialog = [&responder, &open] {
+        bool onTop = false;
+        QTimer::singleShot(0, [&onTop] {
+            onTop = StaysOnTopAndClose(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+        });
+        responder.FileDialog(open);
+        return onTop;
+    };
+
+    EXPECT_FALSE(box());
+    EXPECT_FALSE(fileDialog());
+    {
+        const CProgressWnd progress(nullptr, QStringLiteral("Write to target machine"));
+        ASSERT_TRUE(progress.GetWindow()->isVisible());
+        EXPECT_TRUE(box());
+        EXPECT_TRUE(fileDialog());
+    }
+    EXPECT_FALSE(box());
 }
