@@ -31,6 +31,11 @@ constexpr int CreateWidth = 390;
 constexpr int Edge = 2;
 constexpr int TextIntervalMs = 40;
 
+// A caption bar and nothing else: no system menu, close box, minimise or maximise button.
+// Minimised, the window would take its only Cancel out of the user's reach.
+constexpr Qt::WindowFlags WindowFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
+
 // A clock read from memory, without a system call; it moves on every few milliseconds.
 long long CoarseNow()
 {
@@ -130,8 +135,7 @@ bool CProgressWnd::Create(QWidget* parent, const QString& title, bool smooth)
     m_fontMessage = QApplication::font("QMessageBox");
     m_pMainWnd = parent ? parent : MainWindow();
 
-    auto* wnd =
-        new QWidget(m_pMainWnd, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+    auto* wnd = new QWidget(m_pMainWnd, WindowFlags);
     wnd->setAttribute(Qt::WA_ShowWithoutActivating);
     // A close that goes through (a modal cancel) destroys the window; the object stays usable.
     wnd->setAttribute(Qt::WA_DeleteOnClose);

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -112,7 +113,7 @@ TEST_F(ProgressWndTest, ProfileLivesInTheTestsOwnConfigFolder)
     EXPECT_EQ(ProfilePath().rfind(config, 0), 0u) << ProfilePath();
 }
 
-TEST_F(ProgressWndTest, NewWindowIsATopMostToolWindowWithoutCloseBoxShownWithoutActivation)
+TEST_F(ProgressWndTest, NewWindowIsATopMostToolWindowWithACaptionBarAloneShownWithoutActivation)
 {
     CProgressWnd p(nullptr, QStringLiteral("Write to target machine"));
     QWidget* wnd = p.GetWindow();
@@ -123,9 +124,14 @@ TEST_F(ProgressWndTest, NewWindowIsATopMostToolWindowWithoutCloseBoxShownWithout
     EXPECT_EQ(wnd->windowTitle(), QStringLiteral("Write to target machine"));
     const Qt::WindowFlags flags = wnd->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    // A caption bar alone: the hints that Qt hands to the window manager name no button and no
+    // system menu, so that nothing offers to minimise the window and hide its Cancel.
     EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
     EXPECT_TRUE(flags & Qt::WindowTitleHint);
-    EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(flags & (Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                       Qt::WindowContextHelpButtonHint | Qt::WindowFullscreenButtonHint),
+              Qt::WindowFlags());
+    EXPECT_EQ(wnd->windowHandle()->flags(), flags);
     EXPECT_TRUE(wnd->testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_FALSE(p.IsCancelled());
 
