@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -93,6 +94,21 @@ bool CentredIn(const QRect& outer, const QWidget* wnd)
     return std::abs(delta.x()) <= 1 && std::abs(delta.y()) <= 1;
 }
 
+// The window's area of the screen, and the window as it paints itself.
+QImage OnScreen(const QWidget* wnd)
+{
+    const QRect area(wnd->mapToGlobal(QPoint(0, 0)), wnd->size());
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Rendered(QWidget* wnd)
+{
+    return wnd->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 class ProgressWndTest : public testing::Test {
 protected:
     void SetUp() override { std::filesystem::remove(ProfilePath()); }
@@ -140,6 +156,40 @@ TEST_F(ProgressWndTest, NewWindowIsATopMostToolWindowWithACaptionBarAloneShownWi
     EXPECT_EQ(Bar(p)->minimum(), 0);
     EXPECT_EQ(Bar(p)->maximum(), 100);
     EXPECT_EQ(Bar(p)->value(), 0);
+}
+
+// For a user that never pumps: the window just created is on the screen as it paints itself,
+// while the program's input and timers wait for the event loop, where nothing of them is lost.
+TEST_F(ProgressWndTest, ShowNowPaintsANewWindowWithoutDispatchingOthersInputOrTimers)
+{
+    QWidget main;
+    main.setGeometry(0, 0, 800, 600);
+    auto* other = new QPushButton(QStringLiteral("Other"), &main);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    int clicks = 0;
+    QObject::connect(other, &QPushButton::clicked, [&clicks] { ++clicks; });
+    bool timedOut = false;
+    QTimer due;
+    due.setSingleShot(true);
+    due.setInterval(1);
+    due.callOnTimeout([&timedOut] { timedOut = true; });
+    due.start();
+    QThread::msleep(20);
+    PostMouse(other, QEvent::MouseButtonPress);
+    PostMouse(other, QEvent::MouseButtonRelease);
+
+    CProgressWnd p(&main, QStringLiteral("Save to txt"));
+    QWidget* wnd = p.GetWindow();
+    EXPECT_NE(OnScreen(wnd), Rendered(wnd)) << "shown, yet not painted";
+    p.ShowNow();
+    EXPECT_EQ(OnScreen(wnd), Rendered(wnd));
+    EXPECT_FALSE(timedOut);
+    EXPECT_EQ(clicks, 0);
+
+    Flush();
+    EXPECT_TRUE(timedOut);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(ProgressWndTest, LayoutGivesFourTextLinesAndPutsTheBarBesideTheButtonBelow)
