@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -486,6 +487,12 @@ void CVexbusDlg::OnSetFocusData()
 
 void CVexbusDlg::keyPressEvent(QKeyEvent* e)
 {
+    // During a batch Escape is the run's Cancel: ending the dialog would end the program and
+    // lose the run's log with it.
+    if (m_pBatch && e->matches(QKeySequence::Cancel)) {
+        m_bStopBatch = true;
+        return;
+    }
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (!enter || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         QDialog::keyPressEvent(e);

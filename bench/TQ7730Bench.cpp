@@ -77,11 +77,14 @@ void Bare(int writes, int reads)
 }
 
 // The bare transfers under the progress window that the operation shows, stepped as the export
-// steps it: what the operation cannot do without.
+// steps it, or painted at once as the dump, which never steps it: what the operation cannot do
+// without.
 void BareWithWindow(int writes, int reads, int steps)
 {
     CProgressWnd progress(nullptr, "Save to txt", false);
     progress.SetRange(0, 499, 1);
+    if (steps == 0)
+        progress.ShowNow();
     for (int i = 0; i < steps; ++i) {
         progress.SetText("Writing lines %d ", i);
         progress.StepIt();

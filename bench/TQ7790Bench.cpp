@@ -62,7 +62,7 @@ void TimeOperation(benchmark::State& state, Operation operation)
 }
 
 // The same number of bare one-byte reads and writes at the device; with a title, inside a
-// progress window of that title, as the operation shows it.
+// progress window of that title, painted at once as the operation shows it.
 void TimeBareTransfers(benchmark::State& state, int reads, int writes, const char* window = nullptr)
 {
     g_pLink->SetTransport(LinkUsb);
@@ -74,8 +74,10 @@ void TimeBareTransfers(benchmark::State& state, int reads, int writes, const cha
         Ch341Emulator::Instance().ClearLog();
         const double start = ThreadSeconds();
         std::unique_ptr<CProgressWnd> progress;
-        if (window)
+        if (window) {
             progress = std::make_unique<CProgressWnd>(nullptr, window, false);
+            progress->ShowNow();
+        }
         for (int i = 0; i < writes; ++i)
             g_pLink->Write8(BankedSlave::kAddress, 0xF0, static_cast<u8>(i & 3));
         for (int i = 0; i < reads; ++i) {

@@ -1,11 +1,27 @@
 #include "platform/QtUiResponder.h"
 
+#include "platform/NameOnlyIconProvider.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
+
+// A dialog opened while a window that stays on top is shown (a batch's progress window) stays on
+// top as well: opened under it, only the dialog's title bar would show.
+void KeepAboveTopMost(QWidget& dialog)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool topMostShown = std::any_of(windows.cbegin(), windows.cend(), [&dialog](const QWidget* w) {
+        return w != &dialog && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+    if (topMostShown)
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+}
 
 QMessageBox::Icon IconOf(unsigned type)
 {
@@ -47,12 +63,19 @@ QString ToQt(const std::string& text)
 int QtUiResponder::MessageBox(const std::string& text, const std::string& caption, unsigned type)
 {
     QMessageBox box(IconOf(type), ToQt(caption), ToQt(text), ButtonsOf(type), QApplication::activeWindow());
+    KeepAboveTopMost(box);
     return AnswerOf(box.exec());
 }
 
 std::optional<std::string> QtUiResponder::FileDialog(const FileDialogRequest& request)
 {
+    // Outlives the dialog, which keeps a pointer to it.
+    NameOnlyIconProvider iconProvider;
     QFileDialog dialog(QApplication::activeWindow());
+    // Qt's own dialog, whose icons and types are ours to give: the desktop's may read files.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&iconProvider);
+    KeepAboveTopMost(dialog);
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.overwritePrompt)

@@ -289,8 +289,10 @@ void TQ7730Register::SaveToTxt(std::FILE* file)
 {
     if (!file)
         return;
-    // Shown while the fields are read, and never stepped.
+    // Shown while the fields are read, and never stepped nor pumped: painted now, or it stays an
+    // empty frame for the whole dump.
     const auto progress = std::make_unique<CProgressWnd>(nullptr, "Save to txt", false);
+    progress->ShowNow();
     for (const DumpStep& step : kDumpLayout) {
         std::fwrite(step.text.data(), 1, step.text.size(), file);
         for (std::uint16_t row = step.first; row != 0 && row <= step.last; ++row)

@@ -637,6 +637,8 @@ void TQ7790Register::WriteAllRegister(std::FILE* file)
     const std::uint8_t savedBank = ReadOrZero(kBankRegister);
     const auto progress = std::make_unique<CProgressWnd>(nullptr, "Write tq all register.", false);
     progress->SetRange(0, 499, 1);
+    // Never pumped: painted now, or it stays an empty frame for the whole export.
+    progress->ShowNow();
     std::fputs("remFirstSeg\n", file);
     for (const ExportBlock& block : kExportBlocks)
         WriteRegRange(file, block.bank, block.first, block.last, block.title);
@@ -668,6 +670,8 @@ void TQ7790Register::SaveToTxt(std::FILE* file)
     if (!file)
         return;
     const auto progress = std::make_unique<CProgressWnd>(nullptr, "Save to txt", false);
+    // Never pumped: painted now, or it stays an empty frame for the whole dump.
+    progress->ShowNow();
     const std::uint8_t savedBank = ReadOrZero(kBankRegister);
     std::fputs(kHeader, file);
 

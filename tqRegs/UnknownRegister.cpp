@@ -12,6 +12,8 @@ void UnknownRegister::WriteAllRegister(std::FILE* file)
 {
     const auto progress = std::make_unique<CProgressWnd>(nullptr, "Write tq all register.", false);
     progress->SetRange(0, 499, 1);
+    // Never pumped: painted now, or it stays an empty frame for the whole export.
+    progress->ShowNow();
     std::fprintf(file, "rem Unknown Devices\n");
     DumpRange(file, 0x00, 0xFF, "rem Range 0x00 ~ 0xFF");
 }

@@ -3,6 +3,7 @@
 #include "platform/UiServices.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdarg>
@@ -30,6 +32,14 @@ constexpr int CreateWidth = 390;
 // The 3-D edge that the button and the bar are measured with.
 constexpr int Edge = 2;
 constexpr int TextIntervalMs = 40;
+// A window manager maps a new window within milliseconds; past this, the window goes on unpainted
+// rather than hold up the work it shows.
+constexpr int ExposureWaitMs = 250;
+
+// A caption bar and nothing else: no system menu, close box, minimise or maximise button.
+// Minimised, the window would take its only Cancel out of the user's reach.
+constexpr Qt::WindowFlags WindowFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
 
 // A clock read from memory, without a system call; it moves on every few milliseconds.
 long long CoarseNow()
@@ -130,8 +140,7 @@ bool CProgressWnd::Create(QWidget* parent, const QString& title, bool smooth)
     m_fontMessage = QApplication::font("QMessageBox");
     m_pMainWnd = parent ? parent : MainWindow();
 
-    auto* wnd =
-        new QWidget(m_pMainWnd, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+    auto* wnd = new QWidget(m_pMainWnd, WindowFlags);
     wnd->setAttribute(Qt::WA_ShowWithoutActivating);
     // A close that goes through (a modal cancel) destroys the window; the object stays usable.
     wnd->setAttribute(Qt::WA_DeleteOnClose);
@@ -371,7 +380,34 @@ void CProgressWnd::ShowNow()
     if (!m_wnd)
         return;
     ShowPending();
-    m_wnd->repaint();
+    AwaitExposure();
+    if (m_wnd)
+        m_wnd->repaint();
+}
+
+void CProgressWnd::AwaitExposure()
+{
+    const auto exposed = [this] { return m_wnd && m_wnd->windowHandle() && m_wnd->windowHandle()->isExposed(); };
+    if (!m_wnd->isVisible() || exposed())
+        return;
+    if (!m_bWatching) {
+        qApp->installEventFilter(this);
+        m_bWatching = true;
+    }
+    // The window system's own events and what Qt itself posted go through, the exposure among
+    // them; the user's input is held back and timers wait.
+    const bool outer = std::exchange(m_bAwaitingExposure, true);
+    const QDeadlineTimer deadline(ExposureWaitMs);
+    while (m_wnd && !exposed() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers |
+                                        QEventLoop::X11ExcludeTimers);
+        if (m_wnd && !exposed())
+            QThread::msleep(1);
+    }
+    m_bAwaitingExposure = outer;
+    // Input held behind a cancel waits for the window's end, as ever.
+    if (!outer && !m_bCancel)
+        ReleaseHeld();
 }
 
 bool CProgressWnd::EveryStepShows() const
@@ -441,6 +477,10 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Close && m_wnd && watched == m_wnd)
         return OnClose(event);
+    if (m_bAwaitingExposure && event->isInputEvent()) {
+        m_held.emplace_back(watched, event->clone());
+        return true;
+    }
     if (m_nPumpDepth == 0 || !event->isInputEvent() || QThread::currentThread()->loopLevel() != m_nPumpLevel)
         return false;
     if (m_bCancel)

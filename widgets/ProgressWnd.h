@@ -51,7 +51,8 @@ public:
     void Show();
     void Hide();
     // Puts the latest text and position on the screen now, for a caller about to block the
-    // thread: the steady pace cannot catch up while nothing runs.
+    // thread or one that never pumps: the steady pace cannot catch up while nothing runs. A
+    // window just shown is first waited for, briefly, until the window system has exposed it.
     void ShowNow();
     // Dispatches what is pending and returns at once; never waits. What the program posted
     // (queued clicks and keys, calls, repaints) goes out on every call; the window system is
@@ -87,6 +88,9 @@ private:
     void CenterWindow();
     // Brings the text area and the bar up to the latest text and position.
     void ShowPending();
+    // Waits until the window system has exposed the shown window, or a short while, dispatching
+    // none of the program's input or timers.
+    void AwaitExposure();
     // Every step of the range moves the bar by a pixel or more.
     bool EveryStepShows() const;
 
@@ -127,9 +131,11 @@ private:
     int m_nPumpLevel = 0;
     // The event whose dispatch cancelled, when the pump saw it do so; it is dispatched whole.
     const QEvent* m_pCancelEvent = nullptr;
-    // The input held back after a cancel, for its receivers, in the order it came.
+    // The input held back after a cancel or while the window awaits its exposure, for its
+    // receivers, in the order it came.
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_held;
     bool m_bWatching = false;
+    bool m_bAwaitingExposure = false;
     // The coarse clock's reading at the last pump that asked the window system; -1 for none.
     long long m_lastPoll = -1;
 };

@@ -2,15 +2,34 @@
 // by the pump between two lines.
 #include "BatchFixture.h"
 #include "VexbusDlgProbe.h"
+#include "platform/QtUiResponder.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QMessageBox>
 
+#include <deque>
 #include <ostream>
 
 namespace {
 
-enum class Way { CloseBox, Escape, Return };
+// The program's own boxes, shown by Qt; the file dialogs answered from a list.
+class QtBoxes : public QtUiResponder {
+public:
+    std::optional<std::string> FileDialog(const FileDialogRequest&) override
+    {
+        std::optional<std::string> answer;
+        if (!fileNames.empty()) {
+            answer = fileNames.front();
+            fileNames.pop_front();
+        }
+        return answer;
+    }
+
+    std::deque<std::optional<std::string>> fileNames;
+};
+
+enum class Way { CloseBox, Return };
 
 struct EndCase {
     const char* name;
@@ -25,7 +44,6 @@ void PrintTo(const EndCase& c, std::ostream* os)
 
 const EndCase kEnds[] = {
     {"CloseBox", Way::CloseBox, QDialog::Rejected},
-    {"Escape", Way::Escape, QDialog::Rejected},
     {"ReturnWithoutDefaultButton", Way::Return, QDialog::Accepted},
 };
 
@@ -59,7 +77,6 @@ TEST_P(EndDuringRun, StopsTheBatchBeforeTheNextLineAndEndsTheDialogAfterTheDoneL
     atBox = [this, &endedDuringBox](int) {
         switch (GetParam().way) {
         case Way::CloseBox: QTimer::singleShot(0, dlg.get(), [this] { dlg->close(); }); break;
-        case Way::Escape: PostKey(dlg.get(), Qt::Key_Escape, QStringLiteral("\x1b")); break;
         case Way::Return: PostKey(dlg.get(), Qt::Key_Return, QStringLiteral("\r")); break;
         }
         endedDuringBox = !dlg->isVisible();
@@ -82,6 +99,33 @@ TEST_P(EndDuringRun, StopsTheBatchBeforeTheNextLineAndEndsTheDialogAfterTheDoneL
 
 INSTANTIATE_TEST_SUITE_P(Ways, EndDuringRun, testing::ValuesIn(kEnds),
                          [](const testing::TestParamInfo<EndCase>& info) { return std::string(info.param.name); });
+
+// Escape in the main window is the run's Cancel and nothing more: the program and its log stay.
+// Outside a run it ends the dialog, as ever.
+TEST_F(BatchFixture, EscapeDuringARunCancelsItAndKeepsTheDialog)
+{
+    const std::string path = WriteFile("loop.txt", "loop:\ni2cw 1a 10 01\npause\ngoto loop\n");
+    QWidget* focus = dlg->focusWidget();
+    ASSERT_NE(focus, nullptr);
+    // Typed while the third box is up, so that the pump of the "goto" after it dispatches it.
+    atBox = [focus](int boxes) {
+        if (boxes == 3)
+            PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"));
+    };
+
+    Load(path);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(seen.size(), 3u);
+    EXPECT_EQ(RunLog(path), std::vector<std::string>(3, "i2cw 1a 10 01"));
+    EXPECT_EQ(Popup(), nullptr);
+    EXPECT_TRUE(dlg->isVisible());
+
+    PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), QDialog::Rejected);
+}
 
 TEST_F(BatchFixture, MainWindowStaysUsableAndASecondLoadIsIgnored)
 {
@@ -184,6 +228,50 @@ TEST_F(BatchFixture, EscapeInAFileDialogOpenedDuringTheRunLeavesTheRunGoing)
     EXPECT_EQ(ui.fileRequests.size(), 2u) << "Load's, then Save's";
     EXPECT_EQ(Writes(), (std::vector<std::string>{"1a 10 01", "1a 11 02"}));
     EXPECT_TRUE(dlg->isVisible());
+}
+
+// Every box the user must answer during a run opens above the progress window, which stays on
+// top of other windows: the pause line's box and the box of a Save clicked meanwhile.
+TEST_F(BatchFixture, BoxesShownDuringARunStayOnTopAsTheProgressWindowDoes)
+{
+    const std::string path = WriteFile("run.txt", "pause first\ni2cw 1a 10 01\n");
+    QtBoxes boxes;
+    boxes.fileNames = {path, Folder() + "/missing/regs.bat"};
+    SetUiResponder(&boxes);
+
+    struct Shown {
+        std::string text;
+        bool onTop;
+        bool popupOnTop;
+    };
+    std::vector<Shown> shown;
+    QTimer look;
+    look.setInterval(5);
+    look.callOnTimeout([&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        const QWidget* popup = Popup();
+        shown.push_back({box->text().toStdString(), box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+                         popup && popup->isVisible() && popup->windowFlags().testFlag(Qt::WindowStaysOnTopHint)});
+        box->button(QMessageBox::Ok)->click();
+        if (shown.size() == 1)
+            PostClick(Button(CVexbusDlg::IDC_SAVE));
+    });
+    look.start();
+    Button(CVexbusDlg::IDC_LOAD)->click();
+    look.stop();
+    SetUiResponder(&ui);
+
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, " first");
+    EXPECT_EQ(shown[1].text, "Open file failed");
+    for (const Shown& box : shown) {
+        EXPECT_TRUE(box.popupOnTop) << box.text;
+        EXPECT_TRUE(box.onTop) << box.text;
+    }
+    // Save's chip detection, then the rest of the run.
+    EXPECT_EQ(RunLog(path), (std::vector<std::string>{"ChipID = 1A", "i2cw 1a 10 01"}));
 }
 
 TEST_F(BatchFixture, ConnectionCheckKeepsRunningDuringABatch)

@@ -1,14 +1,79 @@
 #include "platform/QtUiResponder.h"
+#include "widgets/ProgressWnd.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+namespace {
+
+// The names of the files in a folder that were opened or read since the watch began.
+class OpenWatch {
+public:
+    explicit OpenWatch(const QString& folder) : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        m_watching =
+            m_fd >= 0 && inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_OPEN | IN_ACCESS) >= 0;
+    }
+    ~OpenWatch()
+    {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
+    OpenWatch(const OpenWatch&) = delete;
+    OpenWatch& operator=(const OpenWatch&) = delete;
+
+    bool Watching() const { return m_watching; }
+
+    std::set<std::string> Touched() const
+    {
+        std::set<std::string> names;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t n; (n = read(m_fd, buffer, sizeof buffer)) > 0;) {
+            for (const char* p = buffer; p < buffer + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(p);
+                // Events of the folder itself, listed by the dialog, carry no name.
+                if (event->len > 0)
+                    names.insert(event->name);
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        return names;
+    }
+
+private:
+    int m_fd;
+    bool m_watching = false;
+};
+
+// Whether the modal dialog up now stays on top; closes it.
+bool StaysOnTopAndClose(QDialog* dialog)
+{
+    EXPECT_NE(dialog, nullptr);
+    if (!dialog)
+        return false;
+    const bool onTop = dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    dialog->reject();
+    return onTop;
+}
+
+} // namespace
 
 TEST(QtUiResponderTest, TurnsFilterStringsIntoNameFilters)
 {
@@ -107,4 +172,86 @@ TEST(QtUiResponderTest, SetsUpTheFileDialogsAndReturnsTheChosenPath)
                            "load", "All Files (*.*)|*.*|Text File(*.txt)|*.txt||",
                            false,  folder.toStdString()};
     EXPECT_EQ(responder.FileDialog(open), std::nullopt);
+}
+
+// A file whose name says nothing of its type (as /proc/kmsg) is neither opened nor read while its
+// folder is shown: a file that blocks its reader cannot hang the dialog.
+TEST(QtUiResponderTest, FileDialogShowsAFolderWithoutOpeningItsFiles)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = QDir(dir.path()).canonicalPath();
+    const QStringList names{QStringLiteral("kmsg"), QStringLiteral("notes"), QStringLiteral("run.bat"),
+                            QStringLiteral("log.txt")};
+    for (const QString& name : names) {
+        QFile file(folder + QLatin1Char('/') + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\x7f"
+                   "ELF\x02\x01 i2cw 1a 10 01\n");
+    }
+    const OpenWatch watch(folder);
+    ASSERT_TRUE(watch.Watching());
+
+    QStringList types;
+    bool iconsShown = true;
+    bool native = true;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        native = !dialog->testOption(QFileDialog::DontUseNativeDialog);
+        const auto* model = dialog->findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        const QModelIndex root = model->index(folder);
+        // Listed with their types and icons, as the dialog shows them.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return model->rowCount(root) == names.size(); }, 10000));
+        for (int row = 0; row < model->rowCount(root); ++row) {
+            types << model->index(row, 2, root).data().toString();
+            iconsShown = iconsShown && !model->fileIcon(model->index(row, 0, root)).isNull();
+        }
+        dialog->reject();
+    });
+    QtUiResponder responder;
+    const FileDialogRequest open{true, "txt", "load", "All Files (*.*)|*.*||", false, folder.toStdString()};
+    EXPECT_EQ(responder.FileDialog(open), std::nullopt);
+
+    EXPECT_FALSE(native) << "only Qt's own dialog takes the types and icons the program gives";
+    EXPECT_EQ(types.size(), names.size());
+    EXPECT_FALSE(types.contains(QString())) << types.join(QLatin1Char(',')).toStdString();
+    EXPECT_TRUE(iconsShown);
+    EXPECT_EQ(watch.Touched(), std::set<std::string>{});
+}
+
+// The progress window stays on top of every other window; a box or file dialog opened while it is
+// shown stays on top too, so that it opens above it rather than under it. With none shown, they
+// are ordinary windows.
+TEST(QtUiResponderTest, DialogsStayOnTopWhileATopMostWindowIsShown)
+{
+    QtUiResponder responder;
+    const FileDialogRequest open{true, "txt", "load", "All Files (*.*)|*.*||", false, ""};
+    const auto box = [&responder] {
+        bool onTop = false;
+        QTimer::singleShot(0, [&onTop] {
+            onTop = StaysOnTopAndClose(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+        });
+        responder.MessageBox("Press OK to continue", "Vexbus", MB_OKCANCEL);
+        return onTop;
+    };
+    const auto fileDialog = [&responder, &open] {
+        bool onTop = false;
+        QTimer::singleShot(0, [&onTop] {
+            onTop = StaysOnTopAndClose(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+        });
+        responder.FileDialog(open);
+        return onTop;
+    };
+
+    EXPECT_FALSE(box());
+    EXPECT_FALSE(fileDialog());
+    {
+        const CProgressWnd progress(nullptr, QStringLiteral("Write to target machine"));
+        ASSERT_TRUE(progress.GetWindow()->isVisible());
+        EXPECT_TRUE(box());
+        EXPECT_TRUE(fileDialog());
+    }
+    EXPECT_FALSE(box());
 }

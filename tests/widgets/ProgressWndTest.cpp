@@ -13,8 +13,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -92,6 +94,21 @@ bool CentredIn(const QRect& outer, const QWidget* wnd)
     return std::abs(delta.x()) <= 1 && std::abs(delta.y()) <= 1;
 }
 
+// The window's area of the screen, and the window as it paints itself.
+QImage OnScreen(const QWidget* wnd)
+{
+    const QRect area(wnd->mapToGlobal(QPoint(0, 0)), wnd->size());
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Rendered(QWidget* wnd)
+{
+    return wnd->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 class ProgressWndTest : public testing::Test {
 protected:
     void SetUp() override { std::filesystem::remove(ProfilePath()); }
@@ -112,7 +129,7 @@ TEST_F(ProgressWndTest, ProfileLivesInTheTestsOwnConfigFolder)
     EXPECT_EQ(ProfilePath().rfind(config, 0), 0u) << ProfilePath();
 }
 
-TEST_F(ProgressWndTest, NewWindowIsATopMostToolWindowWithoutCloseBoxShownWithoutActivation)
+TEST_F(ProgressWndTest, NewWindowIsATopMostToolWindowWithACaptionBarAloneShownWithoutActivation)
 {
     CProgressWnd p(nullptr, QStringLiteral("Write to target machine"));
     QWidget* wnd = p.GetWindow();
@@ -123,9 +140,14 @@ TEST_F(ProgressWndTest, NewWindowIsATopMostToolWindowWithoutCloseBoxShownWithout
     EXPECT_EQ(wnd->windowTitle(), QStringLiteral("Write to target machine"));
     const Qt::WindowFlags flags = wnd->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    // A caption bar alone: the hints that Qt hands to the window manager name no button and no
+    // system menu, so that nothing offers to minimise the window and hide its Cancel.
     EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
     EXPECT_TRUE(flags & Qt::WindowTitleHint);
-    EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(flags & (Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                       Qt::WindowContextHelpButtonHint | Qt::WindowFullscreenButtonHint),
+              Qt::WindowFlags());
+    EXPECT_EQ(wnd->windowHandle()->flags(), flags);
     EXPECT_TRUE(wnd->testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_FALSE(p.IsCancelled());
 
@@ -134,6 +156,40 @@ TEST_F(ProgressWndTest, NewWindowIsATopMostToolWindowWithoutCloseBoxShownWithout
     EXPECT_EQ(Bar(p)->minimum(), 0);
     EXPECT_EQ(Bar(p)->maximum(), 100);
     EXPECT_EQ(Bar(p)->value(), 0);
+}
+
+// For a user that never pumps: the window just created is on the screen as it paints itself,
+// while the program's input and timers wait for the event loop, where nothing of them is lost.
+TEST_F(ProgressWndTest, ShowNowPaintsANewWindowWithoutDispatchingOthersInputOrTimers)
+{
+    QWidget main;
+    main.setGeometry(0, 0, 800, 600);
+    auto* other = new QPushButton(QStringLiteral("Other"), &main);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    int clicks = 0;
+    QObject::connect(other, &QPushButton::clicked, [&clicks] { ++clicks; });
+    bool timedOut = false;
+    QTimer due;
+    due.setSingleShot(true);
+    due.setInterval(1);
+    due.callOnTimeout([&timedOut] { timedOut = true; });
+    due.start();
+    QThread::msleep(20);
+    PostMouse(other, QEvent::MouseButtonPress);
+    PostMouse(other, QEvent::MouseButtonRelease);
+
+    CProgressWnd p(&main, QStringLiteral("Save to txt"));
+    QWidget* wnd = p.GetWindow();
+    EXPECT_NE(OnScreen(wnd), Rendered(wnd)) << "shown, yet not painted";
+    p.ShowNow();
+    EXPECT_EQ(OnScreen(wnd), Rendered(wnd));
+    EXPECT_FALSE(timedOut);
+    EXPECT_EQ(clicks, 0);
+
+    Flush();
+    EXPECT_TRUE(timedOut);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(ProgressWndTest, LayoutGivesFourTextLinesAndPutsTheBarBesideTheButtonBelow)

@@ -1,0 +1,122 @@
+// The exports and dumps that never pump their progress window: the window is on the screen from
+// their first bus transfer on, while the program's own input and timers wait for the event loop.
+#include "RegsFixture.h"
+#include "tqRegs/TQ7730Register.h"
+#include "tqRegs/TQ7790Register.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+struct UnpumpedCase {
+    const char* name;
+    const char* title;
+    std::function<void(std::FILE*)> run;
+};
+
+void PrintTo(const UnpumpedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+// The window's area of the screen, and the window as it paints itself.
+QImage OnScreen(const QWidget* wnd)
+{
+    const QRect area(wnd->mapToGlobal(QPoint(0, 0)), wnd->size());
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Rendered(QWidget* wnd)
+{
+    return wnd->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QWidget* ProgressWindow(const char* title)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == QLatin1String(title) && w->findChild<QProgressBar*>())
+            return w;
+    return nullptr;
+}
+
+void PostClick(QWidget* target)
+{
+    const QPointF local(target->width() / 2.0, target->height() / 2.0);
+    const QPointF global = target->mapToGlobal(local);
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
+                                                        Qt::NoButton, Qt::NoModifier));
+}
+
+class UnpumpedProgressTest : public RegsFixture, public testing::WithParamInterface<UnpumpedCase> {};
+
+TEST_P(UnpumpedProgressTest, WindowIsPaintedBeforeTheFirstTransferWithoutDispatchingAnythingElse)
+{
+    QWidget main;
+    main.setGeometry(0, 0, 800, 600);
+    auto* other = new QPushButton(QStringLiteral("Other"), &main);
+    main.show();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    int clicks = 0;
+    QObject::connect(other, &QPushButton::clicked, [&clicks] { ++clicks; });
+    bool timedOut = false;
+    QTimer due;
+    due.setSingleShot(true);
+    due.setInterval(1);
+    due.callOnTimeout([&timedOut] { timedOut = true; });
+    due.start();
+    QThread::msleep(20);
+    PostClick(other);
+
+    // Looked at when the first transfer goes out under the window.
+    std::optional<bool> painted;
+    bool dispatched = false;
+    emulator.SetPlugSource([&] {
+        QWidget* wnd = ProgressWindow(GetParam().title);
+        if (wnd && !painted) {
+            painted = OnScreen(wnd) == Rendered(wnd);
+            dispatched = timedOut || clicks > 0;
+        }
+        return true;
+    });
+    const FilePtr file(std::tmpfile());
+    GetParam().run(file.get());
+    emulator.SetPlugSource({});
+
+    EXPECT_EQ(painted, true);
+    EXPECT_FALSE(dispatched);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(timedOut);
+    EXPECT_EQ(clicks, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, UnpumpedProgressTest,
+                         testing::Values(UnpumpedCase{"UnknownExport", "Write tq all register.",
+                                                      [](std::FILE* file) {
+                                                          g_unknownRegister.WriteAllRegister(file);
+                                                      }},
+                                         UnpumpedCase{"TQ7730Dump", "Save to txt",
+                                                      [](std::FILE* file) { g_tq7730Register.SaveToTxt(file); }},
+                                         UnpumpedCase{"TQ7790Export", "Write tq all register.",
+                                                      [](std::FILE* file) { g_tq7790Register.WriteAllRegister(file); }},
+                                         UnpumpedCase{"TQ7790Dump", "Save to txt",
+                                                      [](std::FILE* file) { g_tq7790Register.SaveToTxt(file); }}),
+                         [](const testing::TestParamInfo<UnpumpedCase>& info) { return std::string(info.param.name); });
+
+} // namespace
