@@ -43,12 +43,28 @@ constexpr std::size_t kLongestWriteBeforeCheckedRead = kPacketSize - 7;
 
 constexpr const char* kUdevRule = "platform/udev/50-vexbus-ch341.rules";
 
+// Where a transaction stands on the bus.
+struct Bus {
+    bool started = false;      // a start not yet followed by its stop
+    bool slaveSending = false; // the last byte read was acknowledged, so the slave drives SDA
+
+    void Follow(Byte command)
+    {
+        if (command == kStart || command == kStop)
+            *this = Bus{command == kStart, false};
+        else if ((command & kRead) == kRead)
+            slaveSending = command != kRead;
+    }
+};
+
 struct Adapter {
     libusb_context* context = nullptr;
     libusb_device_handle* handle = nullptr;
     std::uint32_t mode = 0;
     // Why the adapter, found but not opened, was last reported; success while none is reported.
     int reported = LIBUSB_SUCCESS;
+    // A transaction broken off whose ending could not be sent either: it is ended before the next.
+    Bus unfinished;
 };
 
 // Trivially destructible, so the close at exit still finds it whatever the order of destruction.
@@ -61,6 +77,8 @@ void ReleaseHandle()
     libusb_release_interface(adapter.handle, kInterface);
     libusb_close(adapter.handle);
     adapter.handle = nullptr;
+    // The bus state goes with the adapter given up: one plugged in again starts idle.
+    adapter.unfinished = Bus{};
 }
 
 // A vanished adapter gives up its handle here, so that the next open looks for it afresh.
@@ -210,20 +228,6 @@ bool HandleAlive()
 
 enum class Outcome { Done, NotAcknowledged, Failed };
 
-// Where a transaction stands on the bus.
-struct Bus {
-    bool started = false;      // a start not yet followed by its stop
-    bool slaveSending = false; // the last byte read was acknowledged, so the slave drives SDA
-
-    void Follow(Byte command)
-    {
-        if (command == kStart || command == kStop)
-            *this = Bus{command == kStart, false};
-        else if ((command & kRead) == kRead)
-            slaveSending = command != kRead;
-    }
-};
-
 // One I2C transaction as a run of stream packets. A packet's answer is the status of the one
 // checked address byte, when the packet carries it, then the bytes read; it fits one IN packet,
 // so each packet costs one round trip.
@@ -369,18 +373,24 @@ Outcome Compose(Stream& s, std::span<const Byte> write, std::uint32_t readLength
 
 // Ends a transaction that the adapter began but did not finish, unless the adapter is gone. A
 // slave that is sending gets one more read without acknowledge first, so that it lets go of SDA
-// for the stop.
-void Abandon(const Bus& bus)
+// for the stop. An ending that cannot be sent is kept for the next try.
+bool Finish(Bus bus)
 {
+    adapter.unfinished = Bus{};
     if (!bus.started || !adapter.handle)
-        return;
-    if (!bus.slaveSending) {
-        SendCommand(kStop);
-        return;
+        return true;
+    int result = LIBUSB_SUCCESS;
+    if (bus.slaveSending) {
+        Packet packet{kStream, kRead, kStop, kEnd};
+        result = Send(packet.data(), 4);
+        if (result == LIBUSB_SUCCESS)
+            Receive(packet, 1);
+    } else {
+        result = SendCommand(kStop);
     }
-    Packet packet{kStream, kRead, kStop, kEnd};
-    if (Send(packet.data(), 4) == LIBUSB_SUCCESS)
-        Receive(packet, 1);
+    if (result != LIBUSB_SUCCESS && adapter.handle)
+        adapter.unfinished = bus;
+    return result == LIBUSB_SUCCESS;
 }
 
 } // namespace
@@ -420,6 +430,9 @@ bool USBIO_StreamI2C(std::uint32_t index, std::uint32_t writeLength, const void*
 {
     if (index != 0 || !adapter.handle || writeLength == 0 || !writeBuffer || (readLength > 0 && !readBuffer))
         return false;
+    // A slave left sending would hold SDA against the new start.
+    if (!Finish(adapter.unfinished))
+        return false;
     Stream s;
     s.readBuffer = static_cast<Byte*>(readBuffer);
     Outcome o = Compose(s, std::span(static_cast<const Byte*>(writeBuffer), writeLength), readLength);
@@ -429,6 +442,6 @@ bool USBIO_StreamI2C(std::uint32_t index, std::uint32_t writeLength, const void*
         o = Flush(s);
     // A refused address or a USB error part way through a long stream leaves the bus mid-transaction.
     if (o != Outcome::Done)
-        Abandon(s.sent);
+        Finish(s.sent);
     return o == Outcome::Done;
 }

@@ -104,7 +104,8 @@ void Ch341Emulator::ClearLog()
     outWentBefore = false;
     outPackets.clear();
     answers.clear();
-    transactions.clear();
+    // A transaction under way keeps its record, which its next bytes and its stop go to.
+    transactions.erase(transactions.begin(), bus == Bus::Idle ? transactions.end() : transactions.end() - 1);
 }
 
 void Ch341Emulator::SetErrorSink(std::function<void(const std::string&)> sink)

@@ -58,8 +58,8 @@ public:
     // added or taken at its end. Reset ends it.
     void SetAnswerSurplus(int bytes) { answerSurplus = bytes; }
 
-    // Forgets the packets, transactions, round trips, speed commands and opens recorded so far.
-    // Protocol errors stay until Reset, so that the test that caused one sees it.
+    // Forgets the packets, transactions (but one under way), round trips, speed commands and opens
+    // recorded so far. Protocol errors stay until Reset, so that the test that caused one sees it.
     void ClearLog();
     // Bulk OUT transfers plus the IN transfers that no OUT transfer went straight before.
     std::size_t RoundTrips() const { return roundTrips; }

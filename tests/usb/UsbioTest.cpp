@@ -334,6 +334,45 @@ TEST_F(UsbioTest, TransactionBrokenOffByAUsbErrorStillEndsWithAStop)
     }
 }
 
+// A long read broken off by a short answer, whose ending packet is lost too: the slave is left
+// sending, so the ending goes before the next transaction's start, or the transaction fails.
+TEST_F(UsbioTest, EndingThatCouldNotBeSentGoesBeforeTheNextTransaction)
+{
+    const Bytes ending{0xAA, 0xC0, 0x75, 0x00};
+    const auto breakOff = [this] {
+        emulator.ClearLog();
+        emulator.SetAnswerSurplus(-1);
+        emulator.FailTransfer(UsbFault::Io, 3); // the packet out, its short answer, the read that drains
+        Bytes data(100);
+        EXPECT_FALSE(Stream({0x1A, 0x00, 0x00}, data));
+        EXPECT_EQ(emulator.OutPackets().size(), 1u) << "the ending was not taken";
+        EXPECT_FALSE(emulator.Transactions().back().stopped);
+        emulator.SetAnswerSurplus(0);
+    };
+    Open();
+    breakOff();
+    emulator.ClearLog();
+    emulator.FailTransfer(UsbFault::Io);
+    Bytes id(3);
+    EXPECT_FALSE(Stream({0x1A, 0x01}, id)) << "the ending fails again";
+    EXPECT_TRUE(emulator.OutPackets().empty());
+    ASSERT_TRUE(Stream({0x1A, 0x01}, id));
+    EXPECT_EQ(id, (Bytes{0xF2, 0x18, 0x03}));
+    ASSERT_FALSE(emulator.OutPackets().empty());
+    EXPECT_EQ(emulator.OutPackets()[0], ending);
+    for (const I2CTransaction& t : emulator.Transactions())
+        EXPECT_TRUE(t.stopped);
+
+    // An adapter plugged in again starts with an idle bus: nothing to end.
+    breakOff();
+    emulator.Unplug();
+    emulator.Plug();
+    Open();
+    ASSERT_TRUE(Stream({0x1A, 0x01}, id));
+    EXPECT_EQ(emulator.OutPackets().size(), 1u);
+    EXPECT_NE(emulator.OutPackets()[0], ending);
+}
+
 TEST_F(UsbioTest, RefusesWhatItCannotSend)
 {
     const Bytes address{0x1A, 0x01};
