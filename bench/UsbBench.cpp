@@ -45,9 +45,9 @@ void RegisterUsbBenchmarks(std::vector<RatioCheck>& checks)
             state.SkipWithError("a transfer failed on the emulated adapter");
             return;
         }
-        // The answer of a block read: the acknowledge bytes of the address and sub-address
-        // writes and of the read address, then the data, 31 bytes to a packet.
-        const std::size_t answer = 3 + kBlock;
+        // The answer of a block read: the status of the read address, the one byte written
+        // with a status, then the data, 31 bytes to a packet.
+        const std::size_t answer = 1 + kBlock;
         state.counters["read8"] = static_cast<double>(read8);
         state.counters["write8"] = static_cast<double>(write8);
         state.counters["block"] = static_cast<double>(readBlock);

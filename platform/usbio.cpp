@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
-#include <initializer_list>
+#include <span>
 
 namespace {
 
@@ -35,8 +35,27 @@ constexpr Byte kRead = 0xC0;
 constexpr Byte kSpeed = 0x60;
 constexpr Byte kSpeedMask = 0x03;
 constexpr Byte kNotAcknowledged = 0x80;
+// 0x80 | n writes n bytes; n has six bits.
+constexpr std::size_t kMaxWriteRun = 0x3F;
+// The bytes written before a read that still leave room in the first packet for the repeated start
+// and the checked address: AA 74 8n <n bytes> 74 80 address 00.
+constexpr std::size_t kLongestWriteBeforeCheckedRead = kPacketSize - 7;
 
 constexpr const char* kUdevRule = "platform/udev/50-vexbus-ch341.rules";
+
+// Where a transaction stands on the bus.
+struct Bus {
+    bool started = false;      // a start not yet followed by its stop
+    bool slaveSending = false; // the last byte read was acknowledged, so the slave drives SDA
+
+    void Follow(Byte command)
+    {
+        if (command == kStart || command == kStop)
+            *this = Bus{command == kStart, false};
+        else if ((command & kRead) == kRead)
+            slaveSending = command != kRead;
+    }
+};
 
 struct Adapter {
     libusb_context* context = nullptr;
@@ -44,6 +63,8 @@ struct Adapter {
     std::uint32_t mode = 0;
     // Why the adapter, found but not opened, was last reported; success while none is reported.
     int reported = LIBUSB_SUCCESS;
+    // A transaction broken off whose ending could not be sent either: it is ended before the next.
+    Bus unfinished;
 };
 
 // Trivially destructible, so the close at exit still finds it whatever the order of destruction.
@@ -56,6 +77,8 @@ void ReleaseHandle()
     libusb_release_interface(adapter.handle, kInterface);
     libusb_close(adapter.handle);
     adapter.handle = nullptr;
+    // The bus state goes with the adapter given up: one plugged in again starts idle.
+    adapter.unfinished = Bus{};
 }
 
 // A vanished adapter gives up its handle here, so that the next open looks for it afresh.
@@ -205,22 +228,9 @@ bool HandleAlive()
 
 enum class Outcome { Done, NotAcknowledged, Failed };
 
-// Where a transaction stands on the bus.
-struct Bus {
-    bool started = false;      // a start not yet followed by its stop
-    bool slaveSending = false; // the last byte read was acknowledged, so the slave drives SDA
-
-    void Follow(Byte command)
-    {
-        if (command == kStart || command == kStop)
-            *this = Bus{command == kStart, false};
-        else if ((command & kRead) == kRead)
-            slaveSending = command != kRead;
-    }
-};
-
-// One I2C transaction as a run of stream packets. Each packet's answer (a status byte per checked
-// write, then the bytes read) fits one IN packet, so each packet costs one round trip.
+// One I2C transaction as a run of stream packets. A packet's answer is the status of the one
+// checked address byte, when the packet carries it, then the bytes read; it fits one IN packet,
+// so each packet costs one round trip.
 struct Stream {
     Packet packet{kStream};
     std::size_t length = 1;
@@ -272,24 +282,45 @@ bool Fits(const Stream& s, std::size_t commandBytes, std::size_t answer)
     return s.length + commandBytes + 1 <= kPacketSize && answer <= AnswerRoom(s);
 }
 
-// Queues one sub-command, sending the packet first when the command or its answer would not fit.
-Outcome Put(Stream& s, std::initializer_list<Byte> command, std::size_t statuses = 0, std::size_t reads = 0)
+// Queues one sub-command with the bytes it carries, sending the packet first when the command or
+// its answer would not fit.
+Outcome Put(Stream& s, Byte command, std::span<const Byte> data = {}, std::size_t statuses = 0, std::size_t reads = 0)
 {
-    if (!Fits(s, command.size(), statuses + reads)) {
+    if (!Fits(s, 1 + data.size(), statuses + reads)) {
         if (const Outcome o = Flush(s); o != Outcome::Done)
             return o;
     }
-    std::copy(command.begin(), command.end(), s.packet.begin() + s.length);
-    s.length += command.size();
+    s.packet[s.length++] = command;
+    std::copy(data.begin(), data.end(), s.packet.begin() + s.length);
+    s.length += data.size();
     s.statuses += statuses;
     s.reads += reads;
-    s.queued.Follow(*command.begin());
+    s.queued.Follow(command);
     return Outcome::Done;
 }
 
-Outcome PutWrite(Stream& s, Byte b)
+// The one write of a transaction that answers with a status: adapters are known to answer it
+// for a single byte per packet, so it is kept for the address byte that tells whether the slave
+// is there.
+Outcome PutChecked(Stream& s, Byte address)
 {
-    return Put(s, {kWrite, b}, 1);
+    return Put(s, kWrite, std::span(&address, 1), 1);
+}
+
+// Bytes written without an answer, as many to a command as the packet holds.
+Outcome PutWrites(Stream& s, std::span<const Byte> bytes)
+{
+    while (!bytes.empty()) {
+        if (!Fits(s, 2, 0)) {
+            if (const Outcome o = Flush(s); o != Outcome::Done)
+                return o;
+        }
+        const std::size_t run = std::min({bytes.size(), kPacketSize - s.length - 2, kMaxWriteRun});
+        if (const Outcome o = Put(s, static_cast<Byte>(kWrite | run), bytes.first(run)); o != Outcome::Done)
+            return o;
+        bytes = bytes.subspan(run);
+    }
+    return Outcome::Done;
 }
 
 // Acknowledged reads in runs that fill each packet's answer, then the last byte unacknowledged.
@@ -301,46 +332,65 @@ Outcome PutReads(Stream& s, std::uint32_t count)
                 return o;
         }
         const std::size_t run = std::min<std::size_t>(left - 1, AnswerRoom(s));
-        if (const Outcome o = Put(s, {static_cast<Byte>(kRead | run)}, 0, run); o != Outcome::Done)
+        if (const Outcome o = Put(s, static_cast<Byte>(kRead | run), {}, 0, run); o != Outcome::Done)
             return o;
         left -= static_cast<std::uint32_t>(run);
     }
-    return Put(s, {kRead}, 0, 1);
+    return Put(s, kRead, {}, 0, 1);
 }
 
 // Everything up to the stop: start, the written bytes, then for a read a repeated start, the
 // address for reading and the reads. A lone address byte with a read addresses the slave for
-// reading at once.
-Outcome Compose(Stream& s, const Byte* bytes, std::uint32_t writeLength, std::uint32_t readLength)
+// reading at once. The address checked is the one for reading, unless the bytes written before
+// it leave it no room in the first packet: later packets carry no checked write, so the first
+// address byte is checked then.
+Outcome Compose(Stream& s, std::span<const Byte> write, std::uint32_t readLength)
 {
-    const Byte readAddress = static_cast<Byte>(bytes[0] | 1);
-    const bool addressOnly = writeLength == 1 && readLength > 0;
-    Outcome o = Put(s, {kStart});
-    for (std::uint32_t i = 0; i < writeLength && o == Outcome::Done; ++i)
-        o = PutWrite(s, addressOnly ? readAddress : bytes[i]);
-    if (o != Outcome::Done || readLength == 0)
+    const Byte readAddress = static_cast<Byte>(write[0] | 1);
+    Outcome o = Put(s, kStart);
+    if (o != Outcome::Done)
         return o;
-    if (!addressOnly) {
-        if ((o = Put(s, {kStart})) != Outcome::Done || (o = PutWrite(s, readAddress)) != Outcome::Done)
+    if (readLength > 0 && write.size() == 1) {
+        if ((o = PutChecked(s, readAddress)) != Outcome::Done)
             return o;
+        return PutReads(s, readLength);
     }
+    const bool checkFirst = readLength == 0 || write.size() > kLongestWriteBeforeCheckedRead;
+    if (checkFirst) {
+        if ((o = PutChecked(s, write[0])) != Outcome::Done)
+            return o;
+        write = write.subspan(1);
+    }
+    if ((o = PutWrites(s, write)) != Outcome::Done || readLength == 0)
+        return o;
+    if ((o = Put(s, kStart)) != Outcome::Done)
+        return o;
+    o = checkFirst ? PutWrites(s, std::span(&readAddress, 1)) : PutChecked(s, readAddress);
+    if (o != Outcome::Done)
+        return o;
     return PutReads(s, readLength);
 }
 
 // Ends a transaction that the adapter began but did not finish, unless the adapter is gone. A
 // slave that is sending gets one more read without acknowledge first, so that it lets go of SDA
-// for the stop.
-void Abandon(const Bus& bus)
+// for the stop. An ending that cannot be sent is kept for the next try.
+bool Finish(Bus bus)
 {
+    adapter.unfinished = Bus{};
     if (!bus.started || !adapter.handle)
-        return;
-    if (!bus.slaveSending) {
-        SendCommand(kStop);
-        return;
+        return true;
+    int result = LIBUSB_SUCCESS;
+    if (bus.slaveSending) {
+        Packet packet{kStream, kRead, kStop, kEnd};
+        result = Send(packet.data(), 4);
+        if (result == LIBUSB_SUCCESS)
+            Receive(packet, 1);
+    } else {
+        result = SendCommand(kStop);
     }
-    Packet packet{kStream, kRead, kStop, kEnd};
-    if (Send(packet.data(), 4) == LIBUSB_SUCCESS)
-        Receive(packet, 1);
+    if (result != LIBUSB_SUCCESS && adapter.handle)
+        adapter.unfinished = bus;
+    return result == LIBUSB_SUCCESS;
 }
 
 } // namespace
@@ -380,15 +430,18 @@ bool USBIO_StreamI2C(std::uint32_t index, std::uint32_t writeLength, const void*
 {
     if (index != 0 || !adapter.handle || writeLength == 0 || !writeBuffer || (readLength > 0 && !readBuffer))
         return false;
+    // A slave left sending would hold SDA against the new start.
+    if (!Finish(adapter.unfinished))
+        return false;
     Stream s;
     s.readBuffer = static_cast<Byte*>(readBuffer);
-    Outcome o = Compose(s, static_cast<const Byte*>(writeBuffer), writeLength, readLength);
+    Outcome o = Compose(s, std::span(static_cast<const Byte*>(writeBuffer), writeLength), readLength);
     if (o == Outcome::Done)
-        o = Put(s, {kStop});
+        o = Put(s, kStop);
     if (o == Outcome::Done)
         o = Flush(s);
-    // A refused byte or a USB error part way through a long stream leaves the bus mid-transaction.
+    // A refused address or a USB error part way through a long stream leaves the bus mid-transaction.
     if (o != Outcome::Done)
-        Abandon(s.sent);
+        Finish(s.sent);
     return o == Outcome::Done;
 }

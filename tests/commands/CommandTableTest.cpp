@@ -235,7 +235,7 @@ protected:
     void SetUp() override
     {
         CommandTable::SetUp();
-        emulator.RefuseByte(0);
+        emulator.RefuseAddress();
     }
 };
 

@@ -64,7 +64,7 @@ TEST_P(NoDevice, ShowsTheBoxLogsNothingAndSaveGoesOn)
 INSTANTIATE_TEST_SUITE_P(Files, NoDevice,
                          ::testing::Values(Absence{"Unplugged", [](Ch341Emulator& e) { e.Unplug(); }},
                                            Absence{"AddressNotAcknowledged",
-                                                   [](Ch341Emulator& e) { e.RefuseByte(0); }}),
+                                                   [](Ch341Emulator& e) { e.RefuseAddress(); }}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FilesFixture, TheRegisterSetStaysCurrentAfterALaterFailure)

@@ -1,5 +1,6 @@
 // The CH341 layer's reply handling: a run of transfers, each answered by IN packets that the
-// input makes up, with faults and unplugging in between.
+// input makes up, with faults and unplugging in between. Whatever the answers, every packet sent
+// must be one the adapter takes.
 #include "FuzzCheck.h"
 
 #include "Ch341Emulator.h"
@@ -33,17 +34,20 @@ std::int32_t Transfer(UsbI2C& usb, FuzzedDataProvider& in)
 {
     const auto byte = [&] { return in.ConsumeIntegral<u8>(); };
     const auto word = [&] { return in.ConsumeIntegral<u16>(); };
+    // With the read bit clear, as the link's callers give it: an odd address byte makes the adapter
+    // write while the slave sends, which the protocol check would take for a fault of the layer.
+    const auto slave = [&] { return static_cast<u8>(in.ConsumeIntegral<u8>() & 0xFE); };
     u8 out = 0;
     std::vector<u8> block(in.ConsumeIntegralInRange<u16>(0, kMaxBlock));
     const auto count = static_cast<u16>(block.size());
     switch (in.ConsumeIntegralInRange(0, 12)) {
-    case 0: return usb.Read8(byte(), byte(), &out);
-    case 1: return usb.ReadBlock8(byte(), byte(), count, block.data());
-    case 2: return usb.Write8(byte(), byte(), byte());
-    case 3: return usb.WriteBlock8(byte(), byte(), count, block.data());
-    case 4: return usb.Read16(byte(), word(), &out);
-    case 5: return usb.ReadBlock16(byte(), word(), count, block.data());
-    case 6: return usb.Write16(byte(), word(), byte());
+    case 0: return usb.Read8(slave(), byte(), &out);
+    case 1: return usb.ReadBlock8(slave(), byte(), count, block.data());
+    case 2: return usb.Write8(slave(), byte(), byte());
+    case 3: return usb.WriteBlock8(slave(), byte(), count, block.data());
+    case 4: return usb.Read16(slave(), word(), &out);
+    case 5: return usb.ReadBlock16(slave(), word(), count, block.data());
+    case 6: return usb.Write16(slave(), word(), byte());
     case 7: return usb.ReadReg8(byte(), &out);
     case 8: return usb.ReadRegBlock8(byte(), count, block.data());
     case 9: return usb.WriteReg8(byte(), byte());
@@ -81,6 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const std::int32_t status = Transfer(usb, in);
         FuzzCheck(status == 0 || status == 8, "a transfer succeeds or fails with 8");
+        FuzzCheck(emulator.ProtocolErrors().empty(), "every packet sent is one the adapter takes");
     }
     USBIO_CloseDevice(0);
     FuzzCheck(emulator.OpenHandles() == 0, "no adapter handle is left open");

@@ -38,7 +38,7 @@ protected:
     // The transaction numbered `index` (from 0) gets no acknowledge for its address byte.
     void FailTransaction(std::size_t index)
     {
-        WhenTransactions(index, [this] { emulator.RefuseByte(0); });
+        WhenTransactions(index, [this] { emulator.RefuseAddress(); });
     }
 
     static const RegField& Field(std::string_view name) { return FieldNamed(g_tq7730Fields, name); }

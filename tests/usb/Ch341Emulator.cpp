@@ -21,7 +21,11 @@ constexpr std::uint8_t kSpeed = 0x60;
 constexpr std::uint8_t kCommandMask = 0xC0;
 constexpr std::uint8_t kLengthMask = 0x3F;
 constexpr std::uint8_t kSpeedMask = 0x03;
-constexpr std::uint8_t kNotAcknowledged = 0x80;
+// The status of a write with count 0, as captured from real adapters: bit 7 clear when the byte
+// was acknowledged; of the others all are set but bit 4.
+constexpr std::uint8_t kAcknowledged = 0x6F;
+constexpr std::uint8_t kNotAcknowledged = 0xEF;
+constexpr std::size_t kMaxReadRun = 32;
 constexpr std::uint8_t kIdleBus = 0xFF;
 constexpr std::uint8_t kSurplusByte = 0x5A;
 
@@ -40,12 +44,14 @@ void Ch341Emulator::Reset()
     plugSource = nullptr;
     fault.reset();
     refuse.reset();
+    refuseAddress = false;
     openFailure = 0;
     raw = false;
     rawPackets.clear();
     answerSurplus = 0;
     slave = BankedSlave{};
     ClearLog();
+    protocolErrors.clear();
 }
 
 void Ch341Emulator::Plug()
@@ -97,8 +103,14 @@ void Ch341Emulator::ClearLog()
     roundTrips = 0;
     outWentBefore = false;
     outPackets.clear();
-    transactions.clear();
-    protocolErrors.clear();
+    answers.clear();
+    // A transaction under way keeps its record, which its next bytes and its stop go to.
+    transactions.erase(transactions.begin(), bus == Bus::Idle ? transactions.end() : transactions.end() - 1);
+}
+
+void Ch341Emulator::SetErrorSink(std::function<void(const std::string&)> sink)
+{
+    errorSink = std::move(sink);
 }
 
 void Ch341Emulator::FollowPlugSource()
@@ -211,6 +223,7 @@ int Ch341Emulator::Out(const unsigned char* data, int length, int& transferred)
         if (!answer.empty())
             answer.resize(static_cast<std::size_t>(std::max(0, static_cast<int>(answer.size()) + answerSurplus)),
                           kSurplusByte);
+        answers.push_back(answer);
         for (std::size_t from = 0; !raw && from < answer.size(); from += kPacketSize) {
             const std::size_t size = std::min(kPacketSize, answer.size() - from);
             inPackets.emplace_back(answer.data() + from, answer.data() + from + size);
@@ -247,6 +260,7 @@ void Ch341Emulator::Decode(const std::vector<std::uint8_t>& packet)
         Error("packet does not start with 0xAA");
         return;
     }
+    std::size_t statuses = 0;
     for (std::size_t i = 1; i < packet.size();) {
         const std::uint8_t command = packet[i++];
         const std::size_t n = command & kLengthMask;
@@ -265,12 +279,16 @@ void Ch341Emulator::Decode(const std::vector<std::uint8_t>& packet)
                 return;
             }
             if (n == 0) {
-                answer.push_back(WriteByte(packet[i++]) ? 0x00 : kNotAcknowledged);
+                if (++statuses == 2)
+                    Error("second write with a status in one packet");
+                answer.push_back(WriteByte(packet[i++]) ? kAcknowledged : kNotAcknowledged);
             } else {
                 for (std::size_t k = 0; k < n; ++k)
                     WriteByte(packet[i++]);
             }
         } else if ((command & kCommandMask) == kRead) {
+            if (n > kMaxReadRun)
+                Error("read of " + std::to_string(n) + " bytes in one command");
             if (n == 0) {
                 answer.push_back(ReadByte(false));
             } else {
@@ -293,6 +311,7 @@ void Ch341Emulator::Start()
         transactions.emplace_back();
         position = 0;
         refuseNow = std::exchange(refuse, std::nullopt);
+        refuseAddressNow = std::exchange(refuseAddress, false);
     }
     bus = Bus::Address;
 }
@@ -318,7 +337,7 @@ bool Ch341Emulator::WriteByte(std::uint8_t byte)
     }
     I2CTransaction& t = transactions.back();
     t.written.push_back(byte);
-    const bool refused = refuseNow == position++;
+    const bool refused = refuseNow == position++ || (bus == Bus::Address && refuseAddressNow);
     bool acknowledged = false;
     if (bus == Bus::Address && !refused && slave.Answers(byte)) {
         const bool read = (byte & 1) != 0;
@@ -354,4 +373,6 @@ std::uint8_t Ch341Emulator::ReadByte(bool acknowledge)
 void Ch341Emulator::Error(const std::string& what)
 {
     protocolErrors.push_back(what);
+    if (errorSink)
+        errorSink(what);
 }

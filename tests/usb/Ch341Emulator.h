@@ -46,6 +46,9 @@ public:
     // From now on opening the adapter fails with this libusb error (LIBUSB_ERROR_ACCESS: no
     // permission); 0 ends it, as does Reset.
     void FailOpens(int libusbError) { openFailure = libusbError; }
+    // In the next transaction the slave acknowledges none of its address bytes, as an absent or
+    // busy one would.
+    void RefuseAddress() { refuseAddress = true; }
     // In the next transaction the byte written at `position` (0: the address) is not acknowledged.
     void RefuseByte(std::size_t position);
     // From now on the IN endpoint hands out these packets in order, whatever the OUT transfers
@@ -55,16 +58,24 @@ public:
     // added or taken at its end. Reset ends it.
     void SetAnswerSurplus(int bytes) { answerSurplus = bytes; }
 
-    // Forgets the packets, transactions, protocol errors, round trips, speed commands and opens
-    // recorded so far.
+    // Forgets the packets, transactions (but one under way), round trips, speed commands and opens
+    // recorded so far. Protocol errors stay until Reset, so that the test that caused one sees it.
     void ClearLog();
     // Bulk OUT transfers plus the IN transfers that no OUT transfer went straight before.
     std::size_t RoundTrips() const { return roundTrips; }
     const std::vector<std::vector<std::uint8_t>>& OutPackets() const { return outPackets; }
+    // What the chip answered to each of those packets (empty: nothing), also while ReplyRaw hands
+    // out other packets in its place.
+    const std::vector<std::vector<std::uint8_t>>& Answers() const { return answers; }
     const std::vector<I2CTransaction>& Transactions() const { return transactions; }
-    // Anything the chip or the bus would not take: a packet not starting with 0xAA, an unknown
-    // command, a byte without a start, a read that does not end unacknowledged, ...
+    // Anything the chip or the bus would not take, or that real adapters are not known to answer:
+    // a packet not starting with 0xAA, an unknown command, a byte without a start, a read that
+    // does not end unacknowledged, a second write with a status (0x80 with count 0) in one packet,
+    // a read of more than 32 bytes in one command, ...
     const std::vector<std::string>& ProtocolErrors() const { return protocolErrors; }
+    // Also tells each protocol error here as it happens (a run of the real program has no test to
+    // look at the list); empty: only the list.
+    void SetErrorSink(std::function<void(const std::string&)> sink);
     // The bus speed bits of the last 0x60 command since the adapter was plugged in, else nothing.
     std::optional<int> Speed() const { return speed; }
     std::size_t SpeedCommands() const { return speedCommands; }
@@ -121,6 +132,9 @@ private:
     std::optional<Fault> fault;
     std::optional<std::size_t> refuse;
     std::optional<std::size_t> refuseNow;
+    bool refuseAddress = false;
+    bool refuseAddressNow = false;
+    std::function<void(const std::string&)> errorSink;
     int openFailure = 0;
 
     std::size_t speedCommands = 0;
@@ -131,6 +145,7 @@ private:
     std::size_t roundTrips = 0;
     bool outWentBefore = false;
     std::vector<std::vector<std::uint8_t>> outPackets;
+    std::vector<std::vector<std::uint8_t>> answers;
     std::deque<std::vector<std::uint8_t>> inPackets;
     bool raw = false;
     std::deque<std::vector<std::uint8_t>> rawPackets;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -29,29 +31,42 @@ TEST(Ch341EmulatorTest, AnswersRawStreamsAsTheChipDoes)
     libusb_set_auto_detach_kernel_driver(handle, 1);
     ASSERT_EQ(libusb_claim_interface(handle, 0), LIBUSB_SUCCESS);
 
-    // An unchecked three-byte write, then 40 bytes read back in one packet: 3 status bytes and
-    // the data come as a full IN packet and a short one.
-    std::array<unsigned char, 19> stream{0xAA, 0x74, 0x83, 0x1A, 0x40, 0x77, 0x75, 0x74, 0x80, 0x1A,
-                                         0x80, 0x40, 0x74, 0x80, 0x1B, 0xE7, 0xC0, 0x75, 0x00};
-    int length = 0;
-    ASSERT_EQ(libusb_bulk_transfer(handle, 0x02, stream.data(), stream.size(), &length, 100), LIBUSB_SUCCESS);
+    const auto send = [&](std::vector<unsigned char> stream) {
+        int sent = 0;
+        const int length = static_cast<int>(stream.size());
+        return libusb_bulk_transfer(handle, 0x02, stream.data(), length, &sent, 100) == LIBUSB_SUCCESS &&
+               sent == length;
+    };
     std::array<unsigned char, 64> answer{};
-    ASSERT_EQ(libusb_bulk_transfer(handle, 0x82, answer.data(), answer.size(), &length, 100), LIBUSB_SUCCESS);
-    EXPECT_EQ(length, 43);
-    EXPECT_EQ(answer[2], 0x00);
-    EXPECT_EQ(answer[3], 0x77);
-    EXPECT_EQ(libusb_bulk_transfer(handle, 0x82, answer.data(), answer.size(), &length, 100), LIBUSB_ERROR_TIMEOUT);
+    int length = 0;
+    const auto receive = [&] { return libusb_bulk_transfer(handle, 0x82, answer.data(), 64, &length, 100); };
 
-    std::array<unsigned char, 6> absent{0xAA, 0x74, 0x80, 0xA0, 0x75, 0x00};
-    ASSERT_EQ(libusb_bulk_transfer(handle, 0x02, absent.data(), absent.size(), &length, 100), LIBUSB_SUCCESS);
-    ASSERT_EQ(libusb_bulk_transfer(handle, 0x82, answer.data(), 1, &length, 100), LIBUSB_SUCCESS);
-    EXPECT_EQ(answer[0] & 0x80, 0x80) << "no acknowledge";
+    // Writes with a count answer nothing; a write with count 0 answers its status, before the
+    // bytes read behind it, as a captured AA 74 80 78 C0 75 00 answered 6F FF.
+    ASSERT_TRUE(send({0xAA, 0x74, 0x83, 0x1A, 0x40, 0x77, 0x75, 0x00}));
+    EXPECT_EQ(receive(), LIBUSB_ERROR_TIMEOUT);
+    ASSERT_TRUE(send({0xAA, 0x74, 0x81, 0x1A, 0x81, 0x40, 0x74, 0x80, 0x1B, 0xE0, 0xC0, 0x75, 0x00}));
+    ASSERT_EQ(receive(), LIBUSB_SUCCESS);
+    EXPECT_EQ(length, 34) << "32 reads acknowledged in one command, the last byte, and the status";
+    EXPECT_EQ(answer[0], 0x6F);
+    EXPECT_EQ(answer[1], 0x77);
+    ASSERT_TRUE(send({0xAA, 0x74, 0x80, 0xA1, 0xC0, 0x75, 0x00}));
+    ASSERT_EQ(receive(), LIBUSB_SUCCESS);
+    EXPECT_EQ(length, 2);
+    EXPECT_EQ(answer[0], 0xEF) << "no slave at A0";
+    EXPECT_EQ(answer[1], 0xFF);
     EXPECT_TRUE(emulator.ProtocolErrors().empty());
 
-    std::array<unsigned char, 8> wrong{0x74, 0x00, 0xAA, 0x74, 0x80, 0x1A, 0xC1, 0x00};
-    ASSERT_EQ(libusb_bulk_transfer(handle, 0x02, wrong.data(), 2, &length, 100), LIBUSB_SUCCESS);
-    ASSERT_EQ(libusb_bulk_transfer(handle, 0x02, wrong.data() + 2, 6, &length, 100), LIBUSB_SUCCESS);
-    EXPECT_EQ(emulator.ProtocolErrors().size(), 2u) << "no 0xAA; reading from a slave addressed for writing";
+    ASSERT_TRUE(send({0x74, 0x00}));
+    ASSERT_TRUE(send({0xAA, 0x74, 0x80, 0x1A, 0xC1, 0x00}));
+    ASSERT_TRUE(send({0xAA, 0x74, 0x80, 0x1A, 0x80, 0x40, 0x75, 0x00}));
+    ASSERT_TRUE(send({0xAA, 0x74, 0x80, 0x1B, 0xE1, 0xC0, 0x75, 0x00}));
+    emulator.ClearLog();
+    EXPECT_EQ(emulator.ProtocolErrors(),
+              (std::vector<std::string>{"packet does not start with 0xAA",
+                                        "byte read while the slave is not addressed for reading",
+                                        "second write with a status in one packet", "read of 33 bytes in one command"}))
+        << "kept until Reset";
 
     EXPECT_EQ(libusb_release_interface(handle, 0), LIBUSB_SUCCESS);
     EXPECT_TRUE(emulator.KernelDriverBound());

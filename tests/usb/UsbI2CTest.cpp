@@ -68,15 +68,17 @@ TEST_F(UsbI2CTest, EachTransferIsOneTransactionOfItsWriteBuffer)
     }
 }
 
-TEST_F(UsbI2CTest, EveryTransferGivesEightWhenTheAdapterFails)
+TEST_F(UsbI2CTest, EveryTransferGivesEightWhenTheAdapterFailsOrTheAddressIsRefused)
 {
     for (const Row& row : kTable) {
         SCOPED_TRACE(row.name);
         Bytes out(row.readLength);
         emulator.FailTransfer(UsbFault::Io);
         EXPECT_EQ(row.call(usb, out.data()), 8);
+        emulator.RefuseAddress();
+        EXPECT_EQ(row.call(usb, out.data()), 8) << "address not acknowledged";
         emulator.RefuseByte(row.write.size() - 1);
-        EXPECT_EQ(row.call(usb, out.data()), 8) << "last written byte not acknowledged";
+        EXPECT_EQ(row.call(usb, out.data()), 0) << "the adapter does not tell a refused sub-address or data byte";
     }
 }
 
