@@ -477,6 +477,10 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Close && m_wnd && watched == m_wnd)
         return OnClose(event);
+    // Some window managers offer minimise whatever the window asks for; minimised, the window
+    // would take its only Cancel out of reach, so it comes straight back.
+    if (event->type() == QEvent::WindowStateChange && m_wnd && watched == m_wnd && m_wnd->isMinimized())
+        m_wnd->setWindowState(m_wnd->windowState() & ~Qt::WindowMinimized);
     if (m_bAwaitingExposure && event->isInputEvent()) {
         m_held.emplace_back(watched, event->clone());
         return true;

@@ -504,6 +504,22 @@ TEST_F(ProgressWndTest, CloseRequestActsAsTheCancelButton)
     EXPECT_FALSE(std::filesystem::exists(ProfilePath()));
 }
 
+TEST_F(ProgressWndTest, MinimisedByTheWindowManagerTheWindowComesStraightBack)
+{
+    QWidget main;
+    main.show();
+    CProgressWnd p(&main, QStringLiteral("T"));
+    QWindow* window = p.GetWindow()->windowHandle();
+    ASSERT_NE(window, nullptr);
+    // As a window manager's minimise reaches the program: a state change of the native window.
+    window->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(p.GetWindow()->isMinimized());
+    EXPECT_EQ(window->windowState(), Qt::WindowNoState);
+    EXPECT_TRUE(p.GetWindow()->isVisible());
+    EXPECT_FALSE(p.IsCancelled());
+}
+
 TEST_F(ProgressWndTest, PositionIsSavedOnDestroyAndRestoredByTheNextWindow)
 {
     {
