@@ -10,9 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -96,6 +98,27 @@ protected:
     }
 
     const std::vector<std::string>& LogLines() const { return host.lines; }
+
+    // Runs hook once, at the first USB call that finds `count` transactions recorded: just
+    // before transaction number `count` (from 0) starts, or while number `count` - 1 waits for
+    // its answer.
+    void WhenTransactions(std::size_t count, std::function<void()> hook)
+    {
+        auto done = std::make_shared<bool>(false);
+        emulator.SetPlugSource([this, count, hook = std::move(hook), done] {
+            if (!*done && emulator.Transactions().size() == count) {
+                *done = true;
+                hook();
+            }
+            return true;
+        });
+    }
+
+    // The transaction numbered `index` (from 0) gets no acknowledge for its address byte.
+    void FailTransaction(std::size_t index)
+    {
+        WhenTransactions(index, [this] { emulator.RefuseByte(0); });
+    }
 
     // The known state, and nothing on the bus yet.
     void KnownBankedState()
