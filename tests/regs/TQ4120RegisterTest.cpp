@@ -399,6 +399,20 @@ TEST_F(Tq4120Register, DumpLoadsBack)
     g_txtproc16.Load(file.get());
     EXPECT_FALSE(host.lines.empty());
 
+    // After the body, each segment of the trailer is written out on its own: the PLLV trigger
+    // to 0, then to 1, then the PLL2X trigger and the three latch enables. A logged value keeps
+    // the loader's bits from the body; only the mask's bits are written.
+    const std::vector<std::string> triggerWrites = {
+        "write register addr: 02bd, value = 00, mask = 01",
+        "write register addr: 02bd, value = 01, mask = 01",
+        "write register addr: 028a, value = 35, mask = 01",
+        "write register addr: 028c, value = 43, mask = 01",
+        "write register addr: 02fe, value = 01",
+        "write register addr: 039e, value = 80, mask = 80",
+    };
+    ASSERT_GT(host.lines.size(), triggerWrites.size());
+    EXPECT_EQ(std::vector<std::string>(host.lines.end() - std::ssize(triggerWrites), host.lines.end()), triggerWrites);
+
     const std::vector<std::pair<std::string_view, std::int32_t>> trailer = {
         {"pllv_trigger", 1}, {"pll2x_trigger", 1}, {"pll2x_reserved_1", 0}, {"pll2x_trigger_reserved", 0},
         {"pa_lat", 1},       {"afe_pllad_lat", 1}, {"afe_dpllad_lat", 1},
