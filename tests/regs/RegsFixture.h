@@ -15,11 +15,13 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -177,16 +179,24 @@ inline std::string FileText(const std::string& path)
     return text.str();
 }
 
-// A record of a chip's field table by its name, without the padding.
+// A record of a chip's field table by its name, without the padding; the first of that name.
+// Each table's index is built at its first look-up and kept for the rest of the run.
 template <typename Table>
 const auto& FieldNamed(const Table& table, std::string_view name)
 {
-    for (const auto& field : table) {
-        const std::string_view padded = field.name.View();
-        if (padded.substr(0, padded.find_last_not_of(' ') + 1) == name)
-            return field;
+    using Record = typename Table::value_type;
+    static std::map<const Table*, std::unordered_map<std::string_view, const Record*>> indexes;
+    auto [index, fresh] = indexes.try_emplace(&table);
+    if (fresh) {
+        for (const Record& field : table) {
+            const std::string_view padded = field.name.View();
+            index->second.try_emplace(padded.substr(0, padded.find_last_not_of(' ') + 1), &field);
+        }
     }
-    throw std::out_of_range(std::string(name));
+    const auto found = index->second.find(name);
+    if (found == index->second.end())
+        throw std::out_of_range(std::string(name));
+    return *found->second;
 }
 
 // Transactions at the device address 0x1A.
