@@ -1,23 +1,106 @@
 #include "Benchmarks.h"
 
+#include "Ch341Emulator.h"
 #include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
+#include "tqLink/I2CLink.h"
 #include "widgets/LogList.h"
+#include "widgets/ProgressWnd.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 #include <thread>
+#include <utility>
 
 namespace {
 
 // Longer than the log list's frame.
 constexpr auto kIdle = std::chrono::milliseconds(60);
 constexpr auto kSettleLimit = std::chrono::milliseconds(500);
+
+// Short enough that each side takes many turns, so that some of its samples fall in quiet spells
+// of a shared machine; long enough that one slow run weighs little in a sample.
+constexpr double kMapSampleSeconds = 0.02;
+
+// One side of a map benchmark and its fastest sample so far.
+struct Turn {
+    const std::function<void()>* run;
+    int runs = 1;
+    double fastest = std::numeric_limits<double>::infinity();
+};
+
+double TimedRun(const MapSides& sides, const std::function<void()>& run)
+{
+    sides.reset();
+    Ch341Emulator::Instance().ClearLog();
+    // What earlier runs left for the event loop (the events of their windows) is not this run's.
+    QCoreApplication::processEvents();
+    const double start = ThreadSeconds();
+    run();
+    return ThreadSeconds() - start;
+}
+
+void MeasureMap(benchmark::State& state, const MapSides& sides, int samples, int fixedRuns)
+{
+    g_pLink->SetTransport(LinkUsb);
+    if (g_pLink->Connect() != LinkConnected) {
+        state.SkipWithError("the emulated adapter does not answer");
+        return;
+    }
+    std::vector<Turn> turns{{&sides.operation}, {&sides.bare}};
+    if (sides.window)
+        turns.push_back({&sides.window});
+    for (auto _ : state) {
+        // A run to warm up, then one that tells how many fill a sample.
+        for (Turn& turn : turns) {
+            TimedRun(sides, *turn.run);
+            const double once = std::max(TimedRun(sides, *turn.run), 1e-9);
+            turn.runs = fixedRuns > 0 ? fixedRuns : static_cast<int>(std::ceil(kMapSampleSeconds / once));
+        }
+        // The sides take turns, each sample starting with the next side, so that a slow spell of
+        // the machine falls on all of them alike.
+        for (int sample = 0; sample < samples; ++sample) {
+            for (std::size_t k = 0; k < turns.size(); ++k) {
+                Turn& turn = turns[(static_cast<std::size_t>(sample) + k) % turns.size()];
+                double total = 0;
+                for (int i = 0; i < turn.runs; ++i)
+                    total += TimedRun(sides, *turn.run);
+                turn.fastest = std::min(turn.fastest, total / turn.runs);
+            }
+        }
+        state.SetIterationTime(turns[0].fastest);
+    }
+
+    Ch341Emulator& emulator = Ch341Emulator::Instance();
+    sides.reset();
+    emulator.ClearLog();
+    sides.operation();
+    if (!emulator.ProtocolErrors().empty()) {
+        state.SkipWithError("the emulated adapter saw a protocol error");
+        return;
+    }
+    std::size_t reads = 0;
+    std::size_t writes = 0;
+    for (const I2CTransaction& t : emulator.Transactions())
+        ++(t.read != 0 ? reads : writes);
+    const double window = sides.window ? turns[2].fastest : 0;
+    state.counters["operation_ms"] = turns[0].fastest * 1e3;
+    state.counters["bare_ms"] = turns[1].fastest * 1e3;
+    state.counters["window_ms"] = window * 1e3;
+    state.counters["baseline_ms"] = (turns[1].fastest + window) * 1e3;
+    state.counters["reads"] = static_cast<double>(reads);
+    state.counters["writes"] = static_cast<double>(writes);
+    state.counters["transfers"] = static_cast<double>(reads + writes);
+    state.counters["round_trips"] = static_cast<double>(emulator.RoundTrips());
+}
 
 } // namespace
 
@@ -63,4 +146,47 @@ std::string FormatLine(const char* format, ...)
     std::vsnprintf(buffer, sizeof buffer, format, args);
     va_end(args);
     return buffer;
+}
+
+void RegisterMapBenchmark(const std::string& name, MapSides sides, const BenchSizes& sizes)
+{
+    benchmark::RegisterBenchmark(name.c_str(),
+                                 [sides = std::move(sides), samples = sizes.mapSamples, runs = sizes.iterations](
+                                     benchmark::State& state) { MeasureMap(state, sides, samples, runs); })
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Repetitions(1)
+        ->Unit(benchmark::kMillisecond);
+}
+
+void KnownBankedState()
+{
+    BankedSlave& slave = Ch341Emulator::Instance().Slave();
+    for (int bank = 0; bank < BankedSlave::kPages; ++bank)
+        for (int sub = 0; sub < BankedSlave::kPageRegister; ++sub)
+            slave.Paged(bank, static_cast<u8>(sub)) = static_cast<u8>(sub * 7 + bank * 29 + 0x35);
+}
+
+void BareBankedTransfers(std::uint8_t bankRegister, int writes, int reads)
+{
+    for (int i = 0; i < writes; ++i)
+        g_pLink->Write8(BankedSlave::kAddress, bankRegister, static_cast<u8>(i % 7));
+    for (int i = 0; i < reads; ++i) {
+        u8 byte = 0;
+        g_pLink->Read8(BankedSlave::kAddress, static_cast<u8>(i % BankedSlave::kPageRegister), &byte);
+        benchmark::DoNotOptimize(byte);
+    }
+}
+
+void ShowProgressWindow(const char* title, bool ranged, int steps)
+{
+    CProgressWnd progress(nullptr, title, false);
+    if (!ranged)
+        return;
+    progress.SetRange(0, 499, 1);
+    for (int i = 0; i < steps; ++i) {
+        progress.SetText("Writing lines %d ", i);
+        progress.StepIt();
+        progress.PumpMessages(true);
+    }
 }
