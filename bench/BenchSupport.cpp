@@ -11,10 +11,12 @@
 #include <QEventLoop>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <limits>
 #include <thread>
@@ -30,11 +32,11 @@ constexpr auto kSettleLimit = std::chrono::milliseconds(500);
 // of a shared machine; long enough that one slow run weighs little in a sample.
 constexpr double kMapSampleSeconds = 0.02;
 
-// One side of a map benchmark and its fastest sample so far.
+// One side of a map benchmark and its fastest sample so far, over every repetition.
 struct Turn {
     const std::function<void()>* run;
+    double& fastest;
     int runs = 1;
-    double fastest = std::numeric_limits<double>::infinity();
 };
 
 double TimedRun(const MapSides& sides, const std::function<void()>& run)
@@ -48,16 +50,18 @@ double TimedRun(const MapSides& sides, const std::function<void()>& run)
     return ThreadSeconds() - start;
 }
 
-void MeasureMap(benchmark::State& state, const MapSides& sides, int samples, int fixedRuns)
+// `fastest` holds each side's fastest sample over the repetitions before this one.
+void MeasureMap(benchmark::State& state, const MapSides& sides, int samples, int fixedRuns,
+                std::array<double, 3>& fastest)
 {
     g_pLink->SetTransport(LinkUsb);
     if (g_pLink->Connect() != LinkConnected) {
         state.SkipWithError("the emulated adapter does not answer");
         return;
     }
-    std::vector<Turn> turns{{&sides.operation}, {&sides.bare}};
+    std::vector<Turn> turns{{&sides.operation, fastest[0]}, {&sides.bare, fastest[1]}};
     if (sides.window)
-        turns.push_back({&sides.window});
+        turns.push_back({&sides.window, fastest[2]});
     for (auto _ : state) {
         // A run to warm up, then one that tells how many fill a sample.
         for (Turn& turn : turns) {
@@ -76,7 +80,7 @@ void MeasureMap(benchmark::State& state, const MapSides& sides, int samples, int
                 turn.fastest = std::min(turn.fastest, total / turn.runs);
             }
         }
-        state.SetIterationTime(turns[0].fastest);
+        state.SetIterationTime(fastest[0]);
     }
 
     Ch341Emulator& emulator = Ch341Emulator::Instance();
@@ -91,11 +95,11 @@ void MeasureMap(benchmark::State& state, const MapSides& sides, int samples, int
     std::size_t writes = 0;
     for (const I2CTransaction& t : emulator.Transactions())
         ++(t.read != 0 ? reads : writes);
-    const double window = sides.window ? turns[2].fastest : 0;
-    state.counters["operation_ms"] = turns[0].fastest * 1e3;
-    state.counters["bare_ms"] = turns[1].fastest * 1e3;
+    const double window = sides.window ? fastest[2] : 0;
+    state.counters["operation_ms"] = fastest[0] * 1e3;
+    state.counters["bare_ms"] = fastest[1] * 1e3;
     state.counters["window_ms"] = window * 1e3;
-    state.counters["baseline_ms"] = (turns[1].fastest + window) * 1e3;
+    state.counters["baseline_ms"] = (fastest[1] + window) * 1e3;
     state.counters["reads"] = static_cast<double>(reads);
     state.counters["writes"] = static_cast<double>(writes);
     state.counters["transfers"] = static_cast<double>(reads + writes);
@@ -150,13 +154,39 @@ std::string FormatLine(const char* format, ...)
 
 void RegisterMapBenchmark(const std::string& name, MapSides sides, const BenchSizes& sizes)
 {
+    constexpr double kNone = std::numeric_limits<double>::infinity();
     benchmark::RegisterBenchmark(name.c_str(),
-                                 [sides = std::move(sides), samples = sizes.mapSamples, runs = sizes.iterations](
-                                     benchmark::State& state) { MeasureMap(state, sides, samples, runs); })
+                                 [sides = std::move(sides), samples = sizes.mapSamples, runs = sizes.iterations,
+                                  fastest =
+                                      std::array<double, 3>{kNone, kNone, kNone}](benchmark::State& state) mutable {
+                                     MeasureMap(state, sides, samples, runs, fastest);
+                                 })
         ->UseManualTime()
         ->Iterations(1)
-        ->Repetitions(1)
+        ->Repetitions(sizes.mapRepetitions)
         ->Unit(benchmark::kMillisecond);
+}
+
+std::shared_ptr<std::FILE> MemoryFile()
+{
+    // The stream writes its text and size where it was opened with; they outlive it.
+    struct Memory {
+        char* text = nullptr;
+        std::size_t size = 0;
+        std::FILE* file = open_memstream(&text, &size);
+
+        Memory() = default;
+        Memory(const Memory&) = delete;
+        Memory& operator=(const Memory&) = delete;
+        ~Memory()
+        {
+            if (file)
+                std::fclose(file);
+            std::free(text);
+        }
+    };
+    const auto memory = std::make_shared<Memory>();
+    return {memory, memory->file};
 }
 
 void KnownBankedState()

@@ -3,7 +3,9 @@
 #include "RatioReporter.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,8 @@ struct BenchSizes {
     int iterations;
     // Label and goto pairs of the jump chains.
     std::vector<int> gotoPairs;
-    // Samples of each side of a map benchmark.
+    // Repetitions of a map benchmark, and samples of each of its sides in one repetition.
+    int mapRepetitions;
     int mapSamples;
 };
 
@@ -66,11 +69,17 @@ struct MapSides {
 };
 
 // Registers one benchmark that times the sides in turns: sizes.mapSamples samples of each, a
-// sample as many runs as take about 20 ms (sizes.iterations runs in a smoke run), each side's
-// figure its fastest sample per run. Its counters, in milliseconds: "operation_ms", "bare_ms",
-// "window_ms" and "baseline_ms" (bare and window together); and the bus traffic of one
-// operation: "reads", "writes", "transfers" and "round_trips".
+// sample as many runs as take about 20 ms (sizes.iterations runs in a smoke run); repeated
+// sizes.mapRepetitions times, spread over the whole run among the other benchmarks. A side's
+// figure is its fastest sample per run so far, over the repetitions: the counters, in
+// milliseconds, "operation_ms", "bare_ms", "window_ms" and "baseline_ms" (bare and window
+// together), whose lowest values (RatioCheck::lowestCounters) are those of the last repetition;
+// and the bus traffic of one operation: "reads", "writes", "transfers" and "round_trips".
 void RegisterMapBenchmark(const std::string& name, MapSides sides, const BenchSizes& sizes);
+
+// A file in memory: a dump's figure is the register set's work, not what the file system adds
+// to every write.
+std::shared_ptr<std::FILE> MemoryFile();
 
 // Every bank of the emulated chip as the tests' known state has it.
 void KnownBankedState();

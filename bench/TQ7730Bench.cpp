@@ -19,15 +19,11 @@ constexpr int kExportWrites = 11;
 constexpr int kExportReads = 451;
 constexpr int kExportSteps = 441;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 } // namespace
 
 void RegisterTQ7730Benchmarks(const BenchSizes& sizes, std::vector<RatioCheck>& checks)
 {
-    const std::shared_ptr<std::FILE> file(std::tmpfile(), FileCloser());
+    const std::shared_ptr<std::FILE> file = MemoryFile();
     const auto reset = [file] {
         std::rewind(file.get());
         KnownBankedState();
@@ -48,16 +44,16 @@ void RegisterTQ7730Benchmarks(const BenchSizes& sizes, std::vector<RatioCheck>& 
     // profile position read and written, and the export's steps) outweighs the transfers; the
     // bound applies to what the register set adds over both.
     checks.push_back({"8. TQ7730: dump / its bare transfers and its progress window", "tq7730/dump", "operation_ms",
-                      "tq7730/dump", "baseline_ms", "", 1.5});
+                      "tq7730/dump", "baseline_ms", "", 1.5, true});
     checks.push_back({"8. TQ7730: export / its bare transfers and its stepped progress window", "tq7730/export",
-                      "operation_ms", "tq7730/export", "baseline_ms", "", 1.5});
-    checks.push_back(
-        {"8. TQ7730: dump / its bare transfers alone", "tq7730/dump", "operation_ms", "tq7730/dump", "bare_ms", "", 0});
+                      "operation_ms", "tq7730/export", "baseline_ms", "", 1.5, true});
+    checks.push_back({"8. TQ7730: dump / its bare transfers alone", "tq7730/dump", "operation_ms", "tq7730/dump",
+                      "bare_ms", "", 0, true});
     checks.push_back({"8. TQ7730: export / its bare transfers alone", "tq7730/export", "operation_ms", "tq7730/export",
-                      "bare_ms", "", 0});
-    checks.push_back({"8. TQ7730: progress window of a dump", "tq7730/dump", "window_ms", "", "", "ms", 0});
+                      "bare_ms", "", 0, true});
+    checks.push_back({"8. TQ7730: progress window of a dump", "tq7730/dump", "window_ms", "", "", "ms", 0, true});
     checks.push_back(
-        {"8. TQ7730: progress window of an export, 441 steps", "tq7730/export", "window_ms", "", "", "ms", 0});
+        {"8. TQ7730: progress window of an export, 441 steps", "tq7730/export", "window_ms", "", "", "ms", 0, true});
     checks.push_back({"8. TQ7730: transfers per dump", "tq7730/dump", "transfers", "", "", "transfers", 0});
     checks.push_back({"8. TQ7730: transfers per export", "tq7730/export", "transfers", "", "", "transfers", 0});
 }
