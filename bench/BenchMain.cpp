@@ -23,8 +23,8 @@
 
 namespace {
 
-const BenchSizes kFull{{1000, 10000, 100000, 1000000}, 100000, 0xFFFF, 9, 3, 0, {1000, 10000, 100000}};
-const BenchSizes kSmoke{{100, 1000}, 200, 0xFF, 1, 1, 1, {100, 1000}};
+const BenchSizes kFull{{1000, 10000, 100000, 1000000}, 100000, 0xFFFF, 9, 3, 0, {1000, 10000, 100000}, 3, 12};
+const BenchSizes kSmoke{{100, 1000}, 200, 0xFF, 1, 1, 1, {100, 1000}, 1, 1};
 
 } // namespace
 
@@ -73,9 +73,9 @@ int main(int argc, char** argv)
         RegisterBatchBenchmarks(dlg, sizes, folder, checks);
         RegisterRangeReadBenchmarks(dlg, sizes, checks);
         RegisterUsbBenchmarks(checks);
-        RegisterTQ7730Benchmarks(checks);
-        RegisterTQ4120Benchmarks(checks);
-        RegisterTQ7790Benchmarks(checks);
+        RegisterTQ7730Benchmarks(sizes, checks);
+        RegisterTQ4120Benchmarks(sizes, checks);
+        RegisterTQ7790Benchmarks(sizes, checks);
 
         int benchArgc = static_cast<int>(args.size());
         benchmark::Initialize(&benchArgc, args.data());

@@ -1,5 +1,6 @@
 #include "RatioReporter.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <unistd.h>
@@ -23,6 +24,11 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
         const double seconds =
             (manual ? run.real_accumulated_time : run.cpu_accumulated_time) / static_cast<double>(run.iterations);
         auto [it, fresh] = best.try_emplace(name);
+        for (const auto& [key, counter] : run.counters) {
+            const auto [low, first] = it->second.lowest.try_emplace(key, counter.value);
+            if (!first)
+                low->second = std::min(low->second, static_cast<double>(counter.value));
+        }
         if (fresh || seconds < it->second.seconds) {
             it->second.seconds = seconds;
             it->second.counters.clear();
@@ -32,7 +38,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
     }
 }
 
-bool RatioReporter::Value(const std::string& name, const std::string& counter, double& value) const
+bool RatioReporter::Value(const std::string& name, const std::string& counter, bool lowest, double& value) const
 {
     const auto it = best.find(name);
     if (it == best.end())
@@ -41,8 +47,9 @@ bool RatioReporter::Value(const std::string& name, const std::string& counter, d
         value = it->second.seconds;
         return true;
     }
-    const auto c = it->second.counters.find(counter);
-    if (c == it->second.counters.end())
+    const std::map<std::string, double>& counters = lowest ? it->second.lowest : it->second.counters;
+    const auto c = counters.find(counter);
+    if (c == counters.end())
         return false;
     value = c->second;
     return true;
@@ -55,12 +62,12 @@ RatioReporter::Verdict RatioReporter::PrintSummary(const std::vector<RatioCheck>
     for (const RatioCheck& check : checks) {
         double subject = 0;
         double baseline = 0;
-        if (check.baseline.empty() && Value(check.subject, check.subjectCounter, subject)) {
+        if (check.baseline.empty() && Value(check.subject, check.subjectCounter, check.lowestCounters, subject)) {
             std::printf("%-64s %8.1f %8s  %s\n", check.title.c_str(), subject, "-", check.unit.c_str());
             continue;
         }
-        if (!Value(check.subject, check.subjectCounter, subject) ||
-            !Value(check.baseline, check.baselineCounter, baseline) || baseline <= 0) {
+        if (!Value(check.subject, check.subjectCounter, check.lowestCounters, subject) ||
+            !Value(check.baseline, check.baselineCounter, check.lowestCounters, baseline) || baseline <= 0) {
             std::printf("%-64s %8s %8s  no figure\n", check.title.c_str(), "-", "-");
             verdict.figures = false;
             continue;

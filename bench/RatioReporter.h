@@ -18,6 +18,9 @@ struct RatioCheck {
     std::string unit;
     // The ratio holds at or below this; 0 only reports it.
     double limit = 0;
+    // Each counter's lowest value over the benchmark's repetitions, for counters that are the
+    // fastest time of one side each; otherwise the counters of its fastest repetition.
+    bool lowestCounters = false;
 };
 
 // Shows every run as the console reporter does and keeps, for each benchmark, its fastest
@@ -27,6 +30,8 @@ public:
     struct Best {
         double seconds = 0;
         std::map<std::string, double> counters;
+        // Each counter's lowest value over the repetitions.
+        std::map<std::string, double> lowest;
     };
 
     // In colour on a terminal only.
@@ -43,7 +48,7 @@ public:
     Verdict PrintSummary(const std::vector<RatioCheck>& checks) const;
 
 private:
-    bool Value(const std::string& name, const std::string& counter, double& value) const;
+    bool Value(const std::string& name, const std::string& counter, bool lowest, double& value) const;
 
     std::map<std::string, Best> best;
 };

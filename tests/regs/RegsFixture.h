@@ -10,14 +10,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -97,6 +101,27 @@ protected:
 
     const std::vector<std::string>& LogLines() const { return host.lines; }
 
+    // Runs hook once, at the first USB call that finds `count` transactions recorded: just
+    // before transaction number `count` (from 0) starts, or while number `count` - 1 waits for
+    // its answer.
+    void WhenTransactions(std::size_t count, std::function<void()> hook)
+    {
+        auto done = std::make_shared<bool>(false);
+        emulator.SetPlugSource([this, count, hook = std::move(hook), done] {
+            if (!*done && emulator.Transactions().size() == count) {
+                *done = true;
+                hook();
+            }
+            return true;
+        });
+    }
+
+    // The transaction numbered `index` (from 0) gets no acknowledge for its address byte.
+    void FailTransaction(std::size_t index)
+    {
+        WhenTransactions(index, [this] { emulator.RefuseAddress(); });
+    }
+
     // The known state, and nothing on the bus yet.
     void KnownBankedState()
     {
@@ -154,16 +179,24 @@ inline std::string FileText(const std::string& path)
     return text.str();
 }
 
-// A record of a chip's field table by its name, without the padding.
+// A record of a chip's field table by its name, without the padding; the first of that name.
+// Each table's index is built at its first look-up and kept for the rest of the run.
 template <typename Table>
 const auto& FieldNamed(const Table& table, std::string_view name)
 {
-    for (const auto& field : table) {
-        const std::string_view padded = field.name.View();
-        if (padded.substr(0, padded.find_last_not_of(' ') + 1) == name)
-            return field;
+    using Record = typename Table::value_type;
+    static std::map<const Table*, std::unordered_map<std::string_view, const Record*>> indexes;
+    auto [index, fresh] = indexes.try_emplace(&table);
+    if (fresh) {
+        for (const Record& field : table) {
+            const std::string_view padded = field.name.View();
+            index->second.try_emplace(padded.substr(0, padded.find_last_not_of(' ') + 1), &field);
+        }
     }
-    throw std::out_of_range(std::string(name));
+    const auto found = index->second.find(name);
+    if (found == index->second.end())
+        throw std::out_of_range(std::string(name));
+    return *found->second;
 }
 
 // Transactions at the device address 0x1A.

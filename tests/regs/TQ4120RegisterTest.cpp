@@ -128,13 +128,37 @@ TEST_F(Tq4120Register, ReadFieldOfLvdsPrdValIsItsLow32Bits)
     EXPECT_EQ(static_cast<std::uint32_t>(g_tq4120Register.ReadField(Field("lvds_prd_val"))), 0x92345678u);
 }
 
+// The registers after a failed read are still read; only the failed one's bits are 0.
 TEST_F(Tq4120Register, FailedReadGivesZeroForItsRegisterOnly)
 {
+    struct Case {
+        std::string_view name;
+        std::size_t failing; // register of the field, from 0
+        std::uint32_t value;
+        std::vector<Bytes> bus;
+    };
+    // at_bd_h_p2_: bits 4..7 of 0x020c, then 0x020d. afe_sp_reserved_20: bits 3..7 of 0x027c
+    // (0x15), then 0x027d, 0x027e and 0x027f at bits 5, 13 and 21 (0xB40, 0x186000, 0x3C00000).
+    const Case cases[] = {
+        {"at_bd_h_p2_", 1, 0x00F, {ReadReg16(0x020c)}},
+        {"afe_sp_reserved_20", 0, 0x3D86B40, {ReadReg16(0x027d), ReadReg16(0x027e), ReadReg16(0x027f)}},
+        {"afe_sp_reserved_20", 1, 0x3D86015, {ReadReg16(0x027c), ReadReg16(0x027e), ReadReg16(0x027f)}},
+        {"afe_sp_reserved_20", 2, 0x3C00B55, {ReadReg16(0x027c), ReadReg16(0x027d), ReadReg16(0x027f)}},
+        {"afe_sp_reserved_20", 3, 0x0186B55, {ReadReg16(0x027c), ReadReg16(0x027d), ReadReg16(0x027e)}},
+    };
     Reg(0x020c) = 0xF0;
     Reg(0x020d) = 0xAB;
-    emulator.FailTransfer(UsbFault::Io, kTransfersPerTransaction);
-    EXPECT_EQ(g_tq4120Register.ReadField(Field("at_bd_h_p2_")), 0x00F);
-    EXPECT_EQ(Bus(), std::vector<Bytes>{ReadReg16(0x020c)});
+    Reg(0x027c) = 0xA8;
+    Reg(0x027d) = 0x5A;
+    Reg(0x027e) = 0xC3;
+    Reg(0x027f) = 0x1E;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name << ", register " << c.failing << " failing");
+        emulator.ClearLog();
+        emulator.FailTransfer(UsbFault::Io, static_cast<unsigned>(c.failing) * kTransfersPerTransaction);
+        EXPECT_EQ(static_cast<std::uint32_t>(g_tq4120Register.ReadField(Field(c.name))), c.value);
+        EXPECT_EQ(Bus(), c.bus);
+    }
 
     emulator.ClearLog();
     emulator.Unplug();
@@ -266,6 +290,41 @@ TEST_F(Tq4120Register, DumpWithoutAnAdapterShowsZeros)
         EXPECT_EQ(got[i], i < trailer && IsFieldLine(known[i]) ? WithValue(known[i], "0") : known[i]);
 }
 
+// The adapter pulled out in the middle of a field: that field shows the registers that arrived,
+// every field after it 0, and the file is whole.
+TEST_F(Tq4120Register, DumpWithTheAdapterPulledMidField)
+{
+    const RegField16& cut = Field("afe_sp_reserved_20");
+    std::size_t readsBefore = 0;
+    for (std::size_t i = 0; &g_tq4120Fields[i] != &cut; ++i)
+        readsBefore += (g_tq4120Fields[i].width + g_tq4120Fields[i].start_bit + 7u) / 8u;
+    // 0x027c and 0x027d arrive; 0x027e and 0x027f do not.
+    emulator.FailTransfer(UsbFault::Unplug, static_cast<unsigned>(readsBefore + 2) * kTransfersPerTransaction);
+    FilePtr file(std::tmpfile());
+    g_tq4120Register.SaveToTxt(file.get());
+    EXPECT_EQ(Bus().size(), readsBefore + 2);
+
+    const std::vector<std::string> got = Lines(Contents(file.get()));
+    const std::vector<std::string> known = Lines(ExpectedDump());
+    ASSERT_EQ(got.size(), known.size());
+    const std::size_t trailer = known.size() - 23;
+    const std::string cutName = std::string(cut.name.View());
+    char arrived[16];
+    std::snprintf(arrived, sizeof arrived, "%x", KnownFlatByte(0x027c) >> 3 | KnownFlatByte(0x027d) << 5);
+    bool after = false;
+    for (std::size_t i = 0; i < known.size(); ++i) {
+        std::string want = known[i];
+        if (i < trailer && known[i].starts_with(cutName)) {
+            want = WithValue(known[i], arrived);
+            after = true;
+        } else if (i < trailer && after && IsFieldLine(known[i])) {
+            want = WithValue(known[i], "0");
+        }
+        EXPECT_EQ(got[i], want) << "line " << i + 1;
+    }
+    EXPECT_TRUE(after);
+}
+
 TEST_F(Tq4120Register, PrintFieldColumns)
 {
     struct Case {
@@ -339,6 +398,20 @@ TEST_F(Tq4120Register, DumpLoadsBack)
         Reg(a) = static_cast<std::uint8_t>(~KnownFlatByte(a));
     g_txtproc16.Load(file.get());
     EXPECT_FALSE(host.lines.empty());
+
+    // After the body, each segment of the trailer is written out on its own: the PLLV trigger
+    // to 0, then to 1, then the PLL2X trigger and the three latch enables. A logged value keeps
+    // the loader's bits from the body; only the mask's bits are written.
+    const std::vector<std::string> triggerWrites = {
+        "write register addr: 02bd, value = 00, mask = 01",
+        "write register addr: 02bd, value = 01, mask = 01",
+        "write register addr: 028a, value = 35, mask = 01",
+        "write register addr: 028c, value = 43, mask = 01",
+        "write register addr: 02fe, value = 01",
+        "write register addr: 039e, value = 80, mask = 80",
+    };
+    ASSERT_GT(host.lines.size(), triggerWrites.size());
+    EXPECT_EQ(std::vector<std::string>(host.lines.end() - std::ssize(triggerWrites), host.lines.end()), triggerWrites);
 
     const std::vector<std::pair<std::string_view, std::int32_t>> trailer = {
         {"pllv_trigger", 1}, {"pll2x_trigger", 1}, {"pll2x_reserved_1", 0}, {"pll2x_trigger_reserved", 0},

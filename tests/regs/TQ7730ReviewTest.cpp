@@ -43,6 +43,7 @@ struct Shown {
     std::string text;
     int minimum = -1;
     int maximum = -1;
+    int value = -1;
 };
 
 Shown Look()
@@ -53,7 +54,7 @@ Shown Look()
             continue;
         auto* label = w->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
         return {w->windowTitle().toStdString(), label ? label->text().toStdString() : std::string(), bar->minimum(),
-                bar->maximum()};
+                bar->maximum(), bar->value()};
     }
     return {};
 }
@@ -115,13 +116,14 @@ TEST_F(TQ7730ReviewTest, ExportStepsItsWindowOncePerRegisterAndOncePerPassAfterA
         const char* name;
         std::size_t escAt; // transactions recorded when ESC is pressed; 0 for none
         int steps;         // progress steps of the whole export
+        int lines;         // counted lines when the last pass steps: its registers, and bank 6's 0x63
     };
     // Pass sizes 21, 79, 79, 57, 88, 117. A cancelled pass steps once more at the register it
     // does not read, and so does every pass after it.
     const Case cases[] = {
-        {"no cancel", 0, 441},
-        {"in the first pass after 4 registers", 6, 4 + 1 + 5},
-        {"in bank 4 right after 0x2A", 153, 21 + 79 + 43 + 1 + 3},
+        {"no cancel", 0, 441, 21 + 79 + 1 + 79 + 57 + 88 + 116},
+        {"in the first pass after 4 registers", 6, 4 + 1 + 5, 4 + 1},
+        {"in bank 4 right after 0x2A", 153, 21 + 79 + 43 + 1 + 3, 21 + 79 + 1 + 43},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -149,6 +151,8 @@ TEST_F(TQ7730ReviewTest, ExportStepsItsWindowOncePerRegisterAndOncePerPassAfterA
         EXPECT_EQ(first.maximum, 499);
         EXPECT_TRUE(first.title.starts_with("Write tq all register."));
         EXPECT_EQ(last.title, "Write tq all register. [" + std::to_string(c.steps * 100 / 499) + "%]");
+        EXPECT_EQ(last.text, "Writing lines " + std::to_string(c.lines) + " ");
+        EXPECT_EQ(last.value, c.steps);
         EXPECT_EQ(last.maximum, 499);
         EXPECT_EQ(Look().maximum, -1) << "the window is gone";
     }

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,15 @@ std::string ExpectedFile(const char* name)
 const RegField& Field(std::string_view name)
 {
     return FieldNamed(g_tq7790Fields, name);
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 // What a progress window showed while an operation ran.
@@ -116,8 +126,13 @@ TEST_F(TQ7790Test, AFailedIdentificationReadCountsAsZero)
 {
     for (std::uint8_t i = 0; i < 3; ++i)
         emulator.Slave().Paged(0, static_cast<std::uint8_t>(i + 1)) = std::array<std::uint8_t, 3>{0xF2, 0x18, 0x03}[i];
-    emulator.FailTransfer(UsbFault::Io, 2 * kTransfersPerTransaction);
+    // The read of 0x02 is refused: the check still reads 0x03, and compares a 0 for 0x02.
+    FailTransaction(2);
     EXPECT_FALSE(g_tq7790Register.CheckChipId());
+    emulator.SetPlugSource({});
+    EXPECT_EQ(Bus(), (std::vector<Bytes>{Write8(0xF0, 0x00), Read8(0x01), Read8(0x02), Read8(0x03)}));
+    ASSERT_EQ(emulator.Transactions().size(), 4u);
+    EXPECT_FALSE(emulator.Transactions()[2].acknowledged);
     EXPECT_EQ(emulator.Slave().Page(), 0);
     EXPECT_TRUE(g_tq7790Register.CheckChipId()) << "the device answers again";
 }
@@ -282,8 +297,15 @@ TEST_F(TQ7790Test, ExportWritesZeroForAFailedReadAndRestoresBankZeroWhenItsReadF
     emulator.ClearLog();
     emulator.FailTransfer(UsbFault::Io, 0);
     g_tq7790Register.WriteAllRegister(file.get());
-    const std::vector<Bytes> bus = Bus();
+    std::vector<Bytes> bus = Bus();
     EXPECT_EQ((std::vector<Bytes>{bus.end() - 2, bus.end()}), (std::vector<Bytes>{Write8(0xF0, 2), Write8(0xF0, 0)}));
+
+    // A saved bank of 2 is written back after the 2 all the same.
+    g_pLink->Write8(0x1A, 0xF0, 2);
+    emulator.ClearLog();
+    g_tq7790Register.WriteAllRegister(file.get());
+    bus = Bus();
+    EXPECT_EQ((std::vector<Bytes>{bus.end() - 2, bus.end()}), (std::vector<Bytes>{Write8(0xF0, 2), Write8(0xF0, 2)}));
 }
 
 TEST_F(TQ7790Test, WriteRegRangeWithNothingToRead)
@@ -308,10 +330,16 @@ TEST_F(TQ7790Test, NoFileNoWork)
 TEST_F(TQ7790Test, DumpOfTheKnownState)
 {
     KnownBankedState();
+    // One 32-bit field with its bit 31 set, which shows as eight digits, not as a negative number.
+    emulator.Slave().Paged(2, 0x6C) |= 0x80;
+    std::string expected = ExpectedFile("tq7790_dump.txt");
+    const std::string known = "afe_sp_reserved8" + std::string(33, ' ') + "635c554e\t20\t2\t690 # Reserved\n";
+    ASSERT_NE(expected.find(known), std::string::npos);
+    expected.replace(expected.find(known) + 49, 1, "e");
     WatchProgress("Save to txt");
     const FilePtr file(std::tmpfile());
     g_tq7790Register.SaveToTxt(file.get());
-    EXPECT_EQ(Contents(file.get()), ExpectedFile("tq7790_dump.txt"));
+    EXPECT_EQ(Contents(file.get()), expected);
     EXPECT_EQ(Count(true), 6460u);
     EXPECT_EQ(Count(false), 1382u);
     const std::vector<Bytes> bus = Bus();
@@ -332,17 +360,43 @@ TEST_F(TQ7790Test, DumpRestoresBankZeroWhenItsReadFailed)
     EXPECT_EQ(Bus().back(), Write8(0xF0, 0));
 }
 
-TEST_F(TQ7790Test, PrintFieldGivesEveryRunOfASplitField)
+// Without an adapter every field line shows 0, and every other line is written as ever.
+TEST_F(TQ7790Test, DumpWithEveryReadFailingWritesEveryLine)
+{
+    emulator.Unplug();
+    const FilePtr file(std::tmpfile());
+    g_tq7790Register.SaveToTxt(file.get());
+    const std::vector<std::string> got = Lines(Contents(file.get()));
+    const std::vector<std::string> known = Lines(ExpectedFile("tq7790_dump.txt"));
+    ASSERT_EQ(known.size(), 1797u);
+    ASSERT_EQ(got.size(), known.size());
+    const std::set<std::string_view> fixed = {"afe_pa_lat", "afe_pllad_lat", "afe_dpllad_lat", "pllv_trigger"};
+    for (std::size_t i = 0; i < known.size(); ++i) {
+        const std::string& line = known[i];
+        const std::size_t nameEnd = line.find(' ');
+        const bool fieldLine = !line.empty() && line.front() != '#' && line.front() != ' ' &&
+                               !fixed.contains(std::string_view(line).substr(0, nameEnd));
+        EXPECT_EQ(got[i], fieldLine ? line.substr(0, 49) + "0" + line.substr(line.find('\t')) : line)
+            << "line " << i + 1;
+    }
+}
+
+TEST_F(TQ7790Test, PrintFieldGivesEveryRunAndTheValueUnsigned)
 {
     emulator.Slave().Paged(1, 0x02) = 0x80;
+    const std::uint8_t wide[] = {0x78, 0x56, 0x34, 0x92};
+    for (std::uint8_t i = 0; i < 4; ++i)
+        emulator.Slave().Paged(2, static_cast<std::uint8_t>(0x69 + i)) = wide[i];
     const FilePtr file(std::tmpfile());
     g_tq7790Register.PrintField(RegField("split", 4, 1, 0x02 * 8 + 6, 0x02 * 8 + 7, 0x05 * 8, 0x05 * 8 + 1, " # s"),
                                 file.get());
     g_tq7790Register.PrintField(Field("if_sel656"), file.get());
+    g_tq7790Register.PrintField(Field("afe_sp_reserved8"), file.get());
     const std::string split = "split" + std::string(44, ' ') + "2\t4\t1\t026:027-050:051 # s\n";
     const std::string first =
         "if_sel656" + std::string(40, ' ') + "0\t1\t1\t000" + std::string(Field("if_sel656").comment) + "\n";
-    EXPECT_EQ(Contents(file.get()), split + first);
+    const std::string signBit = "afe_sp_reserved8" + std::string(33, ' ') + "92345678\t20\t2\t690 # Reserved\n";
+    EXPECT_EQ(Contents(file.get()), split + first + signBit);
 }
 
 // Round trip through the loader
