@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogFixture.h"
+#include "ScreenProbe.h"
 #include "VexbusDlgProbe.h"
 
 #include <QCoreApplication>
@@ -125,17 +126,6 @@ protected:
     static QPushButton* CancelButton(QWidget* popup)
     {
         return popup->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly);
-    }
-
-    // A click as the user makes it: queued, for the next pump to dispatch.
-    static void PostClick(QWidget* target)
-    {
-        const QPointF local(target->width() / 2.0, target->height() / 2.0);
-        const QPointF global = target->mapToGlobal(local);
-        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton,
-                                                            Qt::LeftButton, Qt::NoModifier));
-        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
-                                                            Qt::NoButton, Qt::NoModifier));
     }
 
     static void PostKey(QWidget* target, Qt::Key key, const QString& text)

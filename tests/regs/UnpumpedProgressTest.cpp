@@ -1,6 +1,7 @@
 // The exports and dumps that never pump their progress window: the window is on the screen from
 // their first bus transfer on, while the program's own input and timers wait for the event loop.
 #include "RegsFixture.h"
+#include "ScreenProbe.h"
 #include "tqRegs/TQ7730Register.h"
 #include "tqRegs/TQ7790Register.h"
 
@@ -30,37 +31,12 @@ void PrintTo(const UnpumpedCase& c, std::ostream* os)
     *os << c.name;
 }
 
-// The window's area of the screen, and the window as it paints itself.
-QImage OnScreen(const QWidget* wnd)
-{
-    const QRect area(wnd->mapToGlobal(QPoint(0, 0)), wnd->size());
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-QImage Rendered(QWidget* wnd)
-{
-    return wnd->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 QWidget* ProgressWindow(const char* title)
 {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->windowTitle() == QLatin1String(title) && w->findChild<QProgressBar*>())
             return w;
     return nullptr;
-}
-
-void PostClick(QWidget* target)
-{
-    const QPointF local(target->width() / 2.0, target->height() / 2.0);
-    const QPointF global = target->mapToGlobal(local);
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton,
-                                                        Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
-                                                        Qt::NoButton, Qt::NoModifier));
 }
 
 class UnpumpedProgressTest : public RegsFixture, public testing::WithParamInterface<UnpumpedCase> {};

@@ -1,5 +1,6 @@
 #include "widgets/ProgressWnd.h"
 #include "EventCounter.h"
+#include "ScreenProbe.h"
 #include "platform/UiServices.h"
 
 #include <QApplication>
@@ -92,21 +93,6 @@ bool CentredIn(const QRect& outer, const QWidget* wnd)
 {
     const QPoint delta = wnd->frameGeometry().center() - outer.center();
     return std::abs(delta.x()) <= 1 && std::abs(delta.y()) <= 1;
-}
-
-// The window's area of the screen, and the window as it paints itself.
-QImage OnScreen(const QWidget* wnd)
-{
-    const QRect area(wnd->mapToGlobal(QPoint(0, 0)), wnd->size());
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-QImage Rendered(QWidget* wnd)
-{
-    return wnd->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 class ProgressWndTest : public testing::Test {
