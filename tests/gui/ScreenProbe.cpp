@@ -4,8 +4,13 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
+#include <QTest>
+#include <QThread>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 QImage OnScreen(const QWidget* wnd)
 {
@@ -29,4 +34,19 @@ void PostClick(QWidget* target)
                                                         Qt::LeftButton, Qt::NoModifier));
     QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
                                                         Qt::NoButton, Qt::NoModifier));
+}
+
+PendingWork::PendingWork()
+{
+    m_main.setGeometry(0, 0, 800, 600);
+    auto* other = new QPushButton(QStringLiteral("Other"), &m_main);
+    m_main.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_main)) << "the window with pending work never showed";
+    QObject::connect(other, &QPushButton::clicked, [this] { ++m_clicks; });
+    m_due.setSingleShot(true);
+    m_due.setInterval(1);
+    m_due.callOnTimeout([this] { m_timedOut = true; });
+    m_due.start();
+    QThread::msleep(20);
+    PostClick(other);
 }

@@ -179,6 +179,16 @@ inline std::string FileText(const std::string& path)
     return text.str();
 }
 
+// The lines of a text, without their line ends.
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 // A record of a chip's field table by its name, without the padding; the first of that name.
 // Each table's index is built at its first look-up and kept for the rest of the run.
 template <typename Table>

@@ -227,15 +227,6 @@ std::string ExpectedDump()
     return FileText(TQ4120_DATA_DIR "/tq4120_dump.txt");
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 bool IsFieldLine(const std::string& line)
 {
     return !line.empty() && line.front() != '#';

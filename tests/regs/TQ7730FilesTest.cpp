@@ -21,15 +21,6 @@ std::string Expected(const char* name)
     return FileText(std::string(TQ7730_DATA_DIR) + "/" + name);
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // The one top-level window with a progress bar of its own.
 QWidget* Popup()
 {

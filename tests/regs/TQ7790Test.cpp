@@ -45,15 +45,6 @@ const RegField& Field(std::string_view name)
     return FieldNamed(g_tq7790Fields, name);
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 // What a progress window showed while an operation ran.
 struct Shown {
     QString title;

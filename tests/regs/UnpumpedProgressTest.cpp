@@ -43,22 +43,8 @@ class UnpumpedProgressTest : public RegsFixture, public testing::WithParamInterf
 
 TEST_P(UnpumpedProgressTest, WindowIsPaintedBeforeTheFirstTransferWithoutDispatchingAnythingElse)
 {
-    QWidget main;
-    main.setGeometry(0, 0, 800, 600);
-    auto* other = new QPushButton(QStringLiteral("Other"), &main);
-    main.show();
-    QApplication::setActiveWindow(&main);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    int clicks = 0;
-    QObject::connect(other, &QPushButton::clicked, [&clicks] { ++clicks; });
-    bool timedOut = false;
-    QTimer due;
-    due.setSingleShot(true);
-    due.setInterval(1);
-    due.callOnTimeout([&timedOut] { timedOut = true; });
-    due.start();
-    QThread::msleep(20);
-    PostClick(other);
+    PendingWork pending;
+    QApplication::setActiveWindow(&pending.Window());
 
     // Looked at when the first transfer goes out under the window.
     std::optional<bool> painted;
@@ -67,7 +53,7 @@ TEST_P(UnpumpedProgressTest, WindowIsPaintedBeforeTheFirstTransferWithoutDispatc
         QWidget* wnd = ProgressWindow(GetParam().title);
         if (wnd && !painted) {
             painted = OnScreen(wnd) == Rendered(wnd);
-            dispatched = timedOut || clicks > 0;
+            dispatched = pending.TimedOut() || pending.Clicks() > 0;
         }
         return true;
     });
@@ -78,8 +64,8 @@ TEST_P(UnpumpedProgressTest, WindowIsPaintedBeforeTheFirstTransferWithoutDispatc
     EXPECT_EQ(painted, true);
     EXPECT_FALSE(dispatched);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(timedOut);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(pending.TimedOut());
+    EXPECT_EQ(pending.Clicks(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, UnpumpedProgressTest,

@@ -148,34 +148,18 @@ TEST_F(ProgressWndTest, NewWindowIsATopMostToolWindowWithACaptionBarAloneShownWi
 // while the program's input and timers wait for the event loop, where nothing of them is lost.
 TEST_F(ProgressWndTest, ShowNowPaintsANewWindowWithoutDispatchingOthersInputOrTimers)
 {
-    QWidget main;
-    main.setGeometry(0, 0, 800, 600);
-    auto* other = new QPushButton(QStringLiteral("Other"), &main);
-    main.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    int clicks = 0;
-    QObject::connect(other, &QPushButton::clicked, [&clicks] { ++clicks; });
-    bool timedOut = false;
-    QTimer due;
-    due.setSingleShot(true);
-    due.setInterval(1);
-    due.callOnTimeout([&timedOut] { timedOut = true; });
-    due.start();
-    QThread::msleep(20);
-    PostMouse(other, QEvent::MouseButtonPress);
-    PostMouse(other, QEvent::MouseButtonRelease);
-
-    CProgressWnd p(&main, QStringLiteral("Save to txt"));
+    PendingWork pending;
+    CProgressWnd p(&pending.Window(), QStringLiteral("Save to txt"));
     QWidget* wnd = p.GetWindow();
     EXPECT_NE(OnScreen(wnd), Rendered(wnd)) << "shown, yet not painted";
     p.ShowNow();
     EXPECT_EQ(OnScreen(wnd), Rendered(wnd));
-    EXPECT_FALSE(timedOut);
-    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(pending.TimedOut());
+    EXPECT_EQ(pending.Clicks(), 0);
 
     Flush();
-    EXPECT_TRUE(timedOut);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(pending.TimedOut());
+    EXPECT_EQ(pending.Clicks(), 1);
 }
 
 TEST_F(ProgressWndTest, LayoutGivesFourTextLinesAndPutsTheBarBesideTheButtonBelow)
