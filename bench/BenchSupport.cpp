@@ -4,6 +4,7 @@
 #include "Vexbus/VexbusDlg.h"
 #include "VexbusDlgProbe.h"
 #include "tqLink/I2CLink.h"
+#include "tqRegs/tqregister.h"
 #include "widgets/LogList.h"
 #include "widgets/ProgressWnd.h"
 
@@ -222,4 +223,48 @@ void ShowProgressWindow(const char* title, bool ranged, int steps)
         progress.StepIt();
         progress.PumpMessages(true);
     }
+}
+
+void RegisterBankedMapBenchmarks(const BankedMapBench& map, const BenchSizes& sizes, std::vector<RatioCheck>& checks)
+{
+    const std::shared_ptr<std::FILE> file = MemoryFile();
+    TQRegister& registers = map.registers;
+    const std::uint8_t bankRegister = map.bankRegister;
+    const auto reset = [file, bankRegister] {
+        std::rewind(file.get());
+        KnownBankedState();
+        g_pLink->Write8(BankedSlave::kAddress, bankRegister, 3);
+    };
+    const std::string dump = map.name + "/dump";
+    const std::string exported = map.name + "/export";
+    RegisterMapBenchmark(dump,
+                         {reset, [file, &registers] { registers.SaveToTxt(file.get()); },
+                          [map] { BareBankedTransfers(map.bankRegister, map.dumpWrites, map.dumpReads); },
+                          [] { ShowProgressWindow("Save to txt", false, 0); }},
+                         sizes);
+    RegisterMapBenchmark(exported,
+                         {reset, [file, &registers] { registers.WriteAllRegister(file.get()); },
+                          [map] { BareBankedTransfers(map.bankRegister, map.exportWrites, map.exportReads); },
+                          [steps = map.exportSteps] { ShowProgressWindow("Write tq all register.", true, steps); }},
+                         sizes);
+
+    // An emulated transfer costs a fraction of a microsecond, so the progress window (its
+    // profile position read and written, and an export's steps) outweighs the transfers: the
+    // bound applies to what the register set adds over both, and the ratio against the
+    // transfers alone is shown.
+    const std::string& f = map.figure;
+    const char* exportWindow = map.exportSteps > 0 ? "its stepped progress window" : "its progress window";
+    checks.push_back({f + ": dump / its bare transfers and its progress window", dump, "operation_ms", dump,
+                      "baseline_ms", "", 1.5, true});
+    checks.push_back({f + ": export / its bare transfers and " + exportWindow, exported, "operation_ms", exported,
+                      "baseline_ms", "", 1.5, true});
+    checks.push_back({f + ": dump / its bare transfers alone", dump, "operation_ms", dump, "bare_ms", "", 0, true});
+    checks.push_back(
+        {f + ": export / its bare transfers alone", exported, "operation_ms", exported, "bare_ms", "", 0, true});
+    checks.push_back({f + ": progress window of a dump", dump, "window_ms", "", "", "ms", 0, true});
+    if (map.exportSteps > 0)
+        checks.push_back({f + ": progress window of an export, " + std::to_string(map.exportSteps) + " steps", exported,
+                          "window_ms", "", "", "ms", 0, true});
+    checks.push_back({f + ": transfers per dump", dump, "transfers", "", "", "transfers", 0});
+    checks.push_back({f + ": transfers per export", exported, "transfers", "", "", "transfers", 0});
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class TQRegister;
+
 class CVexbusDlg;
 
 // How much work each benchmark does: the sizes, or tiny ones for a smoke run.
@@ -76,6 +78,24 @@ struct MapSides {
 // together), whose lowest values (RatioCheck::lowestCounters) are those of the last repetition;
 // and the bus traffic of one operation: "reads", "writes", "transfers" and "round_trips".
 void RegisterMapBenchmark(const std::string& name, MapSides sides, const BenchSizes& sizes);
+
+// A banked register set's dump and export, with the transfers each makes.
+struct BankedMapBench {
+    std::string figure; // the figures' number and chip, "8. TQ7730"
+    std::string name;   // the benchmarks' prefix, "tq7730"
+    TQRegister& registers;
+    std::uint8_t bankRegister;
+    int dumpWrites;
+    int dumpReads;
+    int exportWrites;
+    int exportReads;
+    // The steps of the export's progress window; 0 for an export that never steps it.
+    int exportSteps;
+};
+
+// The dump and the export of a banked register set, each against its bare transfers and its
+// progress window, with their figures.
+void RegisterBankedMapBenchmarks(const BankedMapBench& map, const BenchSizes& sizes, std::vector<RatioCheck>& checks);
 
 // A file in memory: a dump's figure is the register set's work, not what the file system adds
 // to every write.
