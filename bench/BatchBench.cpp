@@ -1,14 +1,22 @@
 // A long batch file run with its progress window against the same lines run in a plain loop.
 #include "Benchmarks.h"
 
+#include "ScriptedResponder.h"
 #include "Vexbus/VexbusDlg.h"
+#include "platform/UiServices.h"
 #include "tqLink/I2CLink.h"
 
+#include <QApplication>
+#include <QProgressBar>
+#include <QWidget>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <numeric>
 #include <random>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -66,6 +74,49 @@ void TimeRuns(benchmark::State& state, CVexbusDlg& dlg, const std::string& path,
     ResetLog(dlg);
 }
 
+// Keeps the shown progress window from the screen, as a window manager does with a window on
+// another desktop or minimised with its main window: the window stays shown, but it is never
+// exposed.
+void Unexpose()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || !w->findChild<QProgressBar*>(QString(), Qt::FindDirectChildrenOnly))
+            continue;
+        w->hide();
+        QCoreApplication::processEvents();
+        w->setAttribute(Qt::WA_DontShowOnScreen);
+        w->show();
+    }
+}
+
+// Runs of a file of "delay" lines, in the time the user waits; the window is kept from the
+// screen during the first line when it is not to be exposed.
+void TimeDelays(benchmark::State& state, CVexbusDlg& dlg, const std::string& path, bool exposed)
+{
+    auto& ui = static_cast<ScriptedResponder&>(*GetUiResponder());
+    bool first = true;
+    ui.onSleep = [&first, exposed](unsigned milliseconds) {
+        if (std::exchange(first, false) && !exposed)
+            Unexpose();
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    };
+    for (auto _ : state) {
+        ResetLog(dlg);
+        std::FILE* file = std::fopen(path.c_str(), "r");
+        if (!file) {
+            state.SkipWithError("cannot open the batch file");
+            break;
+        }
+        first = true;
+        const auto start = std::chrono::steady_clock::now();
+        dlg.RunBatch(file);
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        std::fclose(file);
+    }
+    ui.onSleep = nullptr;
+    ResetLog(dlg);
+}
+
 } // namespace
 
 void RegisterBatchBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, const std::string& folder,
@@ -89,6 +140,28 @@ void RegisterBatchBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, const std
 
     checks.push_back({"3. batch: RunBatch of " + std::to_string(sizes.batchLines) + " lines / ExecuteCommand loop",
                       "batch/run_batch", "", "batch/plain_loop", "", "", 2.0});
+
+    // A "delay" line waits for its time alone, whether the window system shows the progress
+    // window or not.
+    const std::string delays = folder + "/delays.txt";
+    {
+        std::ofstream out(delays);
+        for (int i = 0; i < sizes.delayLines; ++i)
+            out << "delay 1\n";
+    }
+    for (const bool exposed : {true, false}) {
+        benchmark::RegisterBenchmark(exposed ? "batch/delays_exposed" : "batch/delays_unexposed",
+                                     [&dlg, delays, exposed](benchmark::State& state) {
+                                         TimeDelays(state, dlg, delays, exposed);
+                                     })
+            ->UseManualTime()
+            ->Iterations(1)
+            ->Repetitions(sizes.repetitions)
+            ->Unit(benchmark::kMillisecond);
+    }
+    checks.push_back({"3. batch: " + std::to_string(sizes.delayLines) +
+                          " \"delay 1\" lines, the progress window not exposed / exposed",
+                      "batch/delays_unexposed", "", "batch/delays_exposed", "", "", 1.5});
 
     // A jump costs the same however long the file: labels are not searched for from the top.
     for (int pairs : sizes.gotoPairs) {

@@ -23,8 +23,8 @@
 
 namespace {
 
-const BenchSizes kFull{{1000, 10000, 100000, 1000000}, 100000, 0xFFFF, 9, 3, 0, {1000, 10000, 100000}, 3, 12};
-const BenchSizes kSmoke{{100, 1000}, 200, 0xFF, 1, 1, 1, {100, 1000}, 1, 1};
+const BenchSizes kFull{{1000, 10000, 100000, 1000000}, 100000, 0xFFFF, 9, 3, 0, {1000, 10000, 100000}, 3, 12, 400};
+const BenchSizes kSmoke{{100, 1000}, 200, 0xFF, 1, 1, 1, {100, 1000}, 1, 1, 4};
 
 } // namespace
 

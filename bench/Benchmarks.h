@@ -28,6 +28,8 @@ struct BenchSizes {
     // Repetitions of a map benchmark, and samples of each of its sides in one repetition.
     int mapRepetitions;
     int mapSamples;
+    // "delay 1" lines of the file that shows the progress window exposed and not.
+    int delayLines;
 };
 
 // Each registers its benchmarks over the shown main dialog and adds the figures they give.

@@ -1,25 +1,37 @@
 #include "platform/QtUiResponder.h"
 
 #include "platform/NameOnlyIconProvider.h"
+#include "platform/OpenFileDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRegularExpression>
 
 #include <algorithm>
 
 namespace {
 
-// A dialog opened while a window that stays on top is shown (a batch's progress window) stays on
-// top as well: opened under it, only the dialog's title bar would show.
-void KeepAboveTopMost(QWidget& dialog)
+// The window a box or file dialog opens over. While a window that stays on top is shown (a
+// batch's progress window), it is that window: the window manager then keeps the dialog above it
+// whatever the user clicks, where a dialog merely on top as well would go under it at the first
+// click on it. Otherwise the active window.
+QWidget* OwnerOfDialogs()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
-    const bool topMostShown = std::any_of(windows.cbegin(), windows.cend(), [&dialog](const QWidget* w) {
-        return w != &dialog && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const auto topMost = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget* w) {
+        return w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+               !qobject_cast<const QDialog*>(w);
     });
-    if (topMostShown)
+    return topMost != windows.cend() ? *topMost : QApplication::activeWindow();
+}
+
+// Stays on top as its owner does, so that it opens above it rather than under it.
+void KeepAboveOwner(QWidget& dialog)
+{
+    const QWidget* owner = dialog.parentWidget();
+    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
 }
 
@@ -62,33 +74,44 @@ QString ToQt(const std::string& text)
 
 int QtUiResponder::MessageBox(const std::string& text, const std::string& caption, unsigned type)
 {
-    QMessageBox box(IconOf(type), ToQt(caption), ToQt(text), ButtonsOf(type), QApplication::activeWindow());
-    KeepAboveTopMost(box);
-    return AnswerOf(box.exec());
+    // Its owner may go while it is up (a main window closing): then so does the box.
+    const QPointer<QMessageBox> box =
+        new QMessageBox(IconOf(type), ToQt(caption), ToQt(text), ButtonsOf(type), OwnerOfDialogs());
+    KeepAboveOwner(*box);
+    const int answer = AnswerOf(box->exec());
+    delete box;
+    return answer;
 }
 
 std::optional<std::string> QtUiResponder::FileDialog(const FileDialogRequest& request)
 {
     // Outlives the dialog, which keeps a pointer to it.
     NameOnlyIconProvider iconProvider;
-    QFileDialog dialog(QApplication::activeWindow());
+    QWidget* const owner = OwnerOfDialogs();
+    const QPointer<QFileDialog> dialog =
+        request.open ? new OpenFileDialog(owner, ToQt(request.defaultExt)) : new QFileDialog(owner);
     // Qt's own dialog, whose icons and types are ours to give: the desktop's may read files.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setIconProvider(&iconProvider);
-    KeepAboveTopMost(dialog);
-    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setIconProvider(&iconProvider);
+    KeepAboveOwner(*dialog);
+    if (!request.open) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setDefaultSuffix(ToQt(request.defaultExt));
+    }
     if (!request.overwritePrompt)
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters(NameFilters(request.filter));
-    dialog.setDefaultSuffix(ToQt(request.defaultExt));
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setNameFilters(NameFilters(request.filter));
     if (!request.directory.empty())
-        dialog.setDirectory(ToQt(request.directory));
+        dialog->setDirectory(ToQt(request.directory));
     if (!request.initialName.empty())
-        dialog.selectFile(ToQt(request.initialName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
+        dialog->selectFile(ToQt(request.initialName));
+    const bool chosen = dialog->exec() == QDialog::Accepted && dialog && !dialog->selectedFiles().isEmpty();
+    std::optional<std::string> path;
+    if (chosen)
+        path = dialog->selectedFiles().constFirst().toStdString();
+    delete dialog;
+    return path;
 }
 
 QStringList QtUiResponder::NameFilters(const std::string& filter)

@@ -87,6 +87,16 @@ std::size_t WholeUtf8(const char* text, std::size_t length)
     return length - (start - 1) < need ? start - 1 : length;
 }
 
+bool IsEscapeKey(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride: return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    default: return false;
+    }
+}
+
 // Both bar kinds are drawn by one style sheet so that they look alike but for the segments.
 const char* const SmoothBarStyle = "QProgressBar { border: 1px solid palette(dark); background: palette(base); }"
                                    "QProgressBar::chunk { background: palette(highlight); }";
@@ -177,7 +187,13 @@ bool CProgressWnd::Create(QWidget* parent, const QString& title, bool smooth)
     m_btnCancel->setFont(m_fontMessage);
     m_wndText->setFont(m_fontMessage);
 
-    wnd->installEventFilter(this);
+    // Every event of the program is watched from now on: the window's close request and its
+    // window state, the main window's state, and while pumping, the input. Between pumps the watch
+    // lets everything pass: putting it in place and away again would cost more than the pump.
+    if (!m_bWatching) {
+        qApp->installEventFilter(this);
+        m_bWatching = true;
+    }
     m_wnd = wnd;
 
     LayoutControls(m_nTextLines, CreateWidth);
@@ -186,6 +202,7 @@ bool CProgressWnd::Create(QWidget* parent, const QString& title, bool smooth)
     else
         CenterWindow();
     Show();
+    m_bFirstShowing = true;
     return true;
 }
 
@@ -387,21 +404,25 @@ void CProgressWnd::ShowNow()
 
 void CProgressWnd::AwaitExposure()
 {
-    const auto exposed = [this] { return m_wnd && m_wnd->windowHandle() && m_wnd->windowHandle()->isExposed(); };
-    if (!m_wnd->isVisible() || exposed())
+    // Only the window's first showing is waited for: a window shown on another desktop or
+    // minimised with the main window is never exposed, and each later wait would add its whole
+    // length to the work, a "delay" line's among it.
+    if (!std::exchange(m_bFirstShowing, false))
         return;
-    if (!m_bWatching) {
-        qApp->installEventFilter(this);
-        m_bWatching = true;
-    }
+    const auto waiting = [this] {
+        return m_wnd && m_wnd->isVisible() && !m_wnd->isMinimized() &&
+               !(m_wnd->windowHandle() && m_wnd->windowHandle()->isExposed());
+    };
+    if (!waiting())
+        return;
     // The window system's own events and what Qt itself posted go through, the exposure among
     // them; the user's input is held back and timers wait.
     const bool outer = std::exchange(m_bAwaitingExposure, true);
     const QDeadlineTimer deadline(ExposureWaitMs);
-    while (m_wnd && !exposed() && !deadline.hasExpired()) {
+    while (waiting() && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers |
                                         QEventLoop::X11ExcludeTimers);
-        if (m_wnd && !exposed())
+        if (waiting())
             QThread::msleep(1);
     }
     m_bAwaitingExposure = outer;
@@ -434,6 +455,7 @@ void CProgressWnd::Show()
 
 void CProgressWnd::Hide()
 {
+    m_bFirstShowing = false;
     if (m_wnd && m_wnd->isVisible())
         m_wnd->hide();
 }
@@ -444,16 +466,11 @@ void CProgressWnd::PumpMessages(bool escapeCancels)
         m_wnd->activateWindow();
         m_wnd->setFocus();
     }
+    // A window that is pumped is shown by the window system in its own time.
+    m_bFirstShowing = false;
     if (m_bCancel)
         return;
 
-    // Events are watched while they are dispatched, so that an Escape already queued counts. The
-    // watch stays in place between pumps, where it lets everything pass: putting it in place
-    // and away again would cost more than the pump.
-    if (!m_bWatching) {
-        qApp->installEventFilter(this);
-        m_bWatching = true;
-    }
     const bool outerEscapeCancels = m_bEscapeCancels;
     const int outerLevel = m_nPumpLevel;
     m_bEscapeCancels = escapeCancels;
@@ -477,10 +494,8 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Close && m_wnd && watched == m_wnd)
         return OnClose(event);
-    // Some window managers offer minimise whatever the window asks for; minimised, the window
-    // would take its only Cancel out of reach, so it comes straight back.
-    if (event->type() == QEvent::WindowStateChange && m_wnd && watched == m_wnd && m_wnd->isMinimized())
-        m_wnd->setWindowState(m_wnd->windowState() & ~Qt::WindowMinimized);
+    if (event->type() == QEvent::WindowStateChange)
+        OnStateChange(watched);
     if (m_bAwaitingExposure && event->isInputEvent()) {
         m_held.emplace_back(watched, event->clone());
         return true;
@@ -506,6 +521,24 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+void CProgressWnd::OnStateChange(QObject* watched)
+{
+    if (!m_wnd || !m_wnd->isMinimized() || (watched != m_wnd && watched != m_pMainWnd))
+        return;
+    // Decided once the window system's pending changes are in: a window manager that minimises
+    // the main window and its windows together tells of each, in an order of its own.
+    QMetaObject::invokeMethod(this, &CProgressWnd::RestoreIfMinimisedAlone, Qt::QueuedConnection);
+}
+
+void CProgressWnd::RestoreIfMinimisedAlone()
+{
+    // Some window managers offer minimise whatever the window asks for; minimised on its own, the
+    // window would take its only Cancel out of reach, so it comes straight back. Minimised with
+    // the main window, it stays with it, and comes back when the main window does.
+    if (m_wnd && m_wnd->isMinimized() && !(m_pMainWnd && m_pMainWnd->isMinimized()))
+        m_wnd->setWindowState(m_wnd->windowState() & ~Qt::WindowMinimized);
+}
+
 bool CProgressWnd::HoldAfterCancel(QObject* watched, QEvent* event)
 {
     // The event that cancelled goes on to its receivers whole: from the window system first to
@@ -514,6 +547,10 @@ bool CProgressWnd::HoldAfterCancel(QObject* watched, QEvent* event)
     const bool fresh = event->spontaneous() ? watched->isWindowType() : event != m_pCancelEvent;
     if (!fresh)
         return false;
+    // Escape typed again after it cancelled (pressed twice, or held down) is the same request:
+    // held for later, it would reach whatever comes after the run.
+    if (m_bEscapeCancels && IsEscapeKey(event))
+        return true;
     m_held.emplace_back(watched, event->clone());
     return true;
 }
@@ -539,7 +576,6 @@ bool CProgressWnd::OnClose(QEvent* event)
     }
     // Modal: the window goes now, as the Cancel button makes it go; from now on there is none.
     const bool request = !m_bCancel;
-    m_wnd->removeEventFilter(this);
     m_wnd = nullptr;
     if (request)
         OnCancel();
@@ -571,7 +607,6 @@ bool CProgressWnd::DestroyWindow()
     if (!m_wnd)
         return false;
     QWidget* wnd = m_wnd;
-    wnd->removeEventFilter(this);
     m_wnd = nullptr;
     delete wnd;
     return true;

@@ -52,7 +52,8 @@ public:
     void Hide();
     // Puts the latest text and position on the screen now, for a caller about to block the
     // thread or one that never pumps: the steady pace cannot catch up while nothing runs. A
-    // window just shown is first waited for, briefly, until the window system has exposed it.
+    // window just created and never pumped is first waited for, briefly and once, until the
+    // window system has exposed it.
     void ShowNow();
     // Dispatches what is pending and returns at once; never waits. What the program posted
     // (queued clicks and keys, calls, repaints) goes out on every call; the window system is
@@ -76,6 +77,9 @@ protected:
     void OnCancel();
 
 private:
+    // A window state change of the popup or of the main window.
+    void OnStateChange(QObject* watched);
+    void RestoreIfMinimisedAlone();
     // A close request on the window: the Cancel button's work.
     bool OnClose(QEvent* event);
     // Whether the input event, dispatched by the pump after its cancel, is to be held back.
@@ -136,6 +140,8 @@ private:
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_held;
     bool m_bWatching = false;
     bool m_bAwaitingExposure = false;
+    // From Create until the window is first pumped, waited for or hidden.
+    bool m_bFirstShowing = false;
     // The coarse clock's reading at the last pump that asked the window system; -1 for none.
     long long m_lastPoll = -1;
 };

@@ -100,17 +100,20 @@ TEST_P(EndDuringRun, StopsTheBatchBeforeTheNextLineAndEndsTheDialogAfterTheDoneL
 INSTANTIATE_TEST_SUITE_P(Ways, EndDuringRun, testing::ValuesIn(kEnds),
                          [](const testing::TestParamInfo<EndCase>& info) { return std::string(info.param.name); });
 
-// Escape in the main window is the run's Cancel and nothing more: the program and its log stay.
-// Outside a run it ends the dialog, as ever.
+// Escape in the main window is the run's Cancel and nothing more: the program and its log stay,
+// also when Escape is pressed twice or held down. Outside a run it ends the dialog, as ever.
 TEST_F(BatchFixture, EscapeDuringARunCancelsItAndKeepsTheDialog)
 {
     const std::string path = WriteFile("loop.txt", "loop:\ni2cw 1a 10 01\npause\ngoto loop\n");
     QWidget* focus = dlg->focusWidget();
     ASSERT_NE(focus, nullptr);
-    // Typed while the third box is up, so that the pump of the "goto" after it dispatches it.
+    // Typed twice while the third box is up, so that the pump of the "goto" after it dispatches
+    // the first and finds the second behind it.
     atBox = [focus](int boxes) {
-        if (boxes == 3)
+        if (boxes == 3) {
             PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"));
+            PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"));
+        }
     };
 
     Load(path);
@@ -119,6 +122,11 @@ TEST_F(BatchFixture, EscapeDuringARunCancelsItAndKeepsTheDialog)
     EXPECT_EQ(seen.size(), 3u);
     EXPECT_EQ(RunLog(path), std::vector<std::string>(3, "i2cw 1a 10 01"));
     EXPECT_EQ(Popup(), nullptr);
+    EXPECT_TRUE(dlg->isVisible());
+
+    // The key still held down repeats the run's Cancel.
+    PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"), true);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(dlg->isVisible());
 
     PostKey(focus, Qt::Key_Escape, QStringLiteral("\x1b"));

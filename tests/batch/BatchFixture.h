@@ -128,10 +128,11 @@ protected:
         return popup->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly);
     }
 
-    static void PostKey(QWidget* target, Qt::Key key, const QString& text)
+    // A key pressed and let go, or with repeat, one of the presses and releases of a key held down.
+    static void PostKey(QWidget* target, Qt::Key key, const QString& text, bool repeat = false)
     {
-        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text));
-        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, text, repeat));
+        QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text, repeat));
     }
 
     QTemporaryDir folder;

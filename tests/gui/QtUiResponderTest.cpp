@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,15 +63,20 @@ private:
     bool m_watching = false;
 };
 
-// Whether the modal dialog up now stays on top; closes it.
-bool StaysOnTopAndClose(QDialog* dialog)
+// How the modal dialog up now stands to the other windows; closes it.
+struct Placed {
+    bool onTop = false;
+    const QWidget* owner = nullptr;
+};
+
+Placed PlacedAndClosed(QDialog* dialog)
 {
     EXPECT_NE(dialog, nullptr);
     if (!dialog)
-        return false;
-    const bool onTop = dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        return {};
+    const Placed placed{dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint), dialog->parentWidget()};
     dialog->reject();
-    return onTop;
+    return placed;
 }
 
 } // namespace
@@ -174,6 +180,63 @@ TEST(QtUiResponderTest, SetsUpTheFileDialogsAndReturnsTheChosenPath)
     EXPECT_EQ(responder.FileDialog(open), std::nullopt);
 }
 
+// A name typed into Load's dialog is opened as typed when such a file exists; the default
+// extension is added only to a name that does not.
+TEST(QtUiResponderTest, OpenTakesATypedNameAsTypedWhenItExists)
+{
+    struct Case {
+        QStringList files;
+        QString typed;
+        QString chosen; // empty: not found, the dialog stays
+    };
+    const Case cases[] = {
+        {{QStringLiteral("batch")}, QStringLiteral("batch"), QStringLiteral("batch")},
+        {{QStringLiteral("batch")}, QStringLiteral("<folder>/batch"), QStringLiteral("batch")},
+        {{QStringLiteral("batch.txt")}, QStringLiteral("batch"), QStringLiteral("batch.txt")},
+        {{QStringLiteral("batch"), QStringLiteral("batch.txt")}, QStringLiteral("batch"), QStringLiteral("batch")},
+        {{QStringLiteral("run.bat")}, QStringLiteral("run.bat"), QStringLiteral("run.bat")},
+        {{}, QStringLiteral("batch"), QString()},
+    };
+    QtUiResponder responder;
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString folder = QDir(dir.path()).canonicalPath();
+        for (const QString& name : c.files) {
+            QFile file(folder + QLatin1Char('/') + name);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        SCOPED_TRACE(c.files.join(QLatin1Char(',')).toStdString() + " typed " + c.typed.toStdString());
+
+        QString notFound;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QString(c.typed).replace(QStringLiteral("<folder>"), folder));
+            // A name that is not found gets Qt's box, over the dialog, which stays.
+            QTimer::singleShot(0, [&notFound, dialog] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    notFound = box->text();
+                    box->reject();
+                    dialog->reject();
+                }
+            });
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const FileDialogRequest open{true, "txt", "load", "All Files (*.*)|*.*||", false, folder.toStdString()};
+        const std::optional<std::string> chosen = responder.FileDialog(open);
+        if (c.chosen.isEmpty()) {
+            EXPECT_EQ(chosen, std::nullopt);
+            EXPECT_TRUE(notFound.startsWith(QStringLiteral("batch.txt\n"))) << notFound.toStdString();
+        } else {
+            EXPECT_EQ(chosen, (folder + QLatin1Char('/') + c.chosen).toStdString());
+            EXPECT_TRUE(notFound.isEmpty()) << notFound.toStdString();
+        }
+    }
+}
+
 // A file whose name says nothing of its type (as /proc/kmsg) is neither opened nor read while its
 // folder is shown: a file that blocks its reader cannot hang the dialog.
 TEST(QtUiResponderTest, FileDialogShowsAFolderWithoutOpeningItsFiles)
@@ -222,36 +285,42 @@ TEST(QtUiResponderTest, FileDialogShowsAFolderWithoutOpeningItsFiles)
 }
 
 // The progress window stays on top of every other window; a box or file dialog opened while it is
-// shown stays on top too, so that it opens above it rather than under it. With none shown, they
-// are ordinary windows.
-TEST(QtUiResponderTest, DialogsStayOnTopWhileATopMostWindowIsShown)
+// shown stays on top too, and is the progress window's own for the window manager, which keeps
+// it above that window whatever the user clicks. With none shown, they are ordinary windows.
+TEST(QtUiResponderTest, DialogsOpenedWhileATopMostWindowIsShownStayAboveIt)
 {
     QtUiResponder responder;
     const FileDialogRequest open{true, "txt", "load", "All Files (*.*)|*.*||", false, ""};
     const auto box = [&responder] {
-        bool onTop = false;
-        QTimer::singleShot(0, [&onTop] {
-            onTop = StaysOnTopAndClose(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+        Placed placed;
+        QTimer::singleShot(0, [&placed] {
+            placed = PlacedAndClosed(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
         });
         responder.MessageBox("Press OK to continue", "Vexbus", MB_OKCANCEL);
-        return onTop;
+        return placed;
     };
     const auto fileDialog = [&responder, &open] {
-        bool onTop = false;
-        QTimer::singleShot(0, [&onTop] {
-            onTop = StaysOnTopAndClose(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+        Placed placed;
+        QTimer::singleShot(0, [&placed] {
+            placed = PlacedAndClosed(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
         });
         responder.FileDialog(open);
-        return onTop;
+        return placed;
     };
 
-    EXPECT_FALSE(box());
-    EXPECT_FALSE(fileDialog());
+    QWidget main;
+    main.show();
+    EXPECT_FALSE(box().onTop);
+    EXPECT_FALSE(fileDialog().onTop);
     {
-        const CProgressWnd progress(nullptr, QStringLiteral("Write to target machine"));
+        const CProgressWnd progress(&main, QStringLiteral("Write to target machine"));
         ASSERT_TRUE(progress.GetWindow()->isVisible());
-        EXPECT_TRUE(box());
-        EXPECT_TRUE(fileDialog());
+        const Placed boxPlaced = box();
+        EXPECT_TRUE(boxPlaced.onTop);
+        EXPECT_EQ(boxPlaced.owner, progress.GetWindow());
+        const Placed dialogPlaced = fileDialog();
+        EXPECT_TRUE(dialogPlaced.onTop);
+        EXPECT_EQ(dialogPlaced.owner, progress.GetWindow());
     }
-    EXPECT_FALSE(box());
+    EXPECT_FALSE(box().onTop);
 }

@@ -162,6 +162,41 @@ TEST_F(ProgressWndTest, ShowNowPaintsANewWindowWithoutDispatchingOthersInputOrTi
     EXPECT_EQ(pending.Clicks(), 1);
 }
 
+// A window that the window system does not expose (shown on another desktop, or minimised with
+// the main window) is waited for at its first showing only: a "delay" line shows the window with
+// ShowNow, and waiting again there would add the whole wait to every such line.
+TEST_F(ProgressWndTest, ShowNowWaitsForTheExposureOfAWindowsFirstShowingOnly)
+{
+    QObject receiver;
+    const EventCounter dispatched(&receiver, QEvent::User);
+    const auto unexposed = [](const CProgressWnd& p) {
+        QWidget* wnd = p.GetWindow();
+        wnd->hide();
+        QCoreApplication::processEvents();
+        wnd->setAttribute(Qt::WA_DontShowOnScreen);
+        wnd->show();
+        return wnd->isVisible() && !wnd->windowHandle()->isExposed();
+    };
+
+    CProgressWnd pumped(nullptr, QStringLiteral("Pumped"));
+    pumped.PumpMessages(false);
+    ASSERT_TRUE(unexposed(pumped));
+    QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
+    pumped.ShowNow();
+    EXPECT_EQ(dispatched.Count(), 0) << "waited for a window that was pumped before";
+    Flush();
+    EXPECT_EQ(dispatched.Count(), 1);
+
+    CProgressWnd waited(nullptr, QStringLiteral("Waited"));
+    waited.ShowNow();
+    ASSERT_TRUE(unexposed(waited));
+    QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
+    waited.ShowNow();
+    EXPECT_EQ(dispatched.Count(), 1) << "waited twice for the same window";
+    Flush();
+    EXPECT_EQ(dispatched.Count(), 2);
+}
+
 TEST_F(ProgressWndTest, LayoutGivesFourTextLinesAndPutsTheBarBesideTheButtonBelow)
 {
     CProgressWnd p(nullptr, QStringLiteral("Layout"));
@@ -474,20 +509,50 @@ TEST_F(ProgressWndTest, CloseRequestActsAsTheCancelButton)
     EXPECT_FALSE(std::filesystem::exists(ProfilePath()));
 }
 
+// As a window manager's minimise or restore reaches the program: a state change of the native
+// window, and what the program does about it.
+void StateFromWindowManager(QWidget* wnd, Qt::WindowState state)
+{
+    wnd->windowHandle()->setWindowState(state);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
 TEST_F(ProgressWndTest, MinimisedByTheWindowManagerTheWindowComesStraightBack)
 {
     QWidget main;
     main.show();
     CProgressWnd p(&main, QStringLiteral("T"));
-    QWindow* window = p.GetWindow()->windowHandle();
-    ASSERT_NE(window, nullptr);
-    // As a window manager's minimise reaches the program: a state change of the native window.
-    window->setWindowState(Qt::WindowMinimized);
-    QCoreApplication::processEvents();
+    StateFromWindowManager(p.GetWindow(), Qt::WindowMinimized);
     EXPECT_FALSE(p.GetWindow()->isMinimized());
-    EXPECT_EQ(window->windowState(), Qt::WindowNoState);
+    EXPECT_EQ(p.GetWindow()->windowHandle()->windowState(), Qt::WindowNoState);
     EXPECT_TRUE(p.GetWindow()->isVisible());
     EXPECT_FALSE(p.IsCancelled());
+}
+
+// A window manager that minimises the main window takes the progress window with it, telling of
+// the two in an order of its own; both stay minimised until the main window comes back, and then
+// the progress window is back too.
+TEST_F(ProgressWndTest, MinimisedWithTheMainWindowTheWindowStaysWithIt)
+{
+    for (const bool mainFirst : {true, false}) {
+        SCOPED_TRACE(mainFirst ? "the main window's state first" : "the progress window's state first");
+        QWidget main;
+        main.show();
+        CProgressWnd p(&main, QStringLiteral("T"));
+        QWindow* const popup = p.GetWindow()->windowHandle();
+        (mainFirst ? main.windowHandle() : popup)->setWindowState(Qt::WindowMinimized);
+        (mainFirst ? popup : main.windowHandle())->setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(main.isMinimized());
+        EXPECT_TRUE(p.GetWindow()->isMinimized());
+
+        StateFromWindowManager(&main, Qt::WindowNoState);
+        EXPECT_FALSE(main.isMinimized());
+        EXPECT_FALSE(p.GetWindow()->isMinimized());
+        EXPECT_FALSE(p.IsCancelled());
+    }
 }
 
 TEST_F(ProgressWndTest, PositionIsSavedOnDestroyAndRestoredByTheNextWindow)
