@@ -239,8 +239,9 @@ TEST_F(BatchFixture, EscapeInAFileDialogOpenedDuringTheRunLeavesTheRunGoing)
 }
 
 // Every box the user must answer during a run opens above the progress window, which stays on
-// top of other windows: the pause line's box and the box of a Save clicked meanwhile.
-TEST_F(BatchFixture, BoxesShownDuringARunStayOnTopAsTheProgressWindowDoes)
+// top of other windows, and stays above it as the progress window's own: the pause line's box
+// and the box of a Save clicked meanwhile.
+TEST_F(BatchFixture, BoxesShownDuringARunStayAboveTheProgressWindow)
 {
     const std::string path = WriteFile("run.txt", "pause first\ni2cw 1a 10 01\n");
     QtBoxes boxes;
@@ -251,6 +252,7 @@ TEST_F(BatchFixture, BoxesShownDuringARunStayOnTopAsTheProgressWindowDoes)
         std::string text;
         bool onTop;
         bool popupOnTop;
+        bool popupOwns;
     };
     std::vector<Shown> shown;
     QTimer look;
@@ -261,7 +263,8 @@ TEST_F(BatchFixture, BoxesShownDuringARunStayOnTopAsTheProgressWindowDoes)
             return;
         const QWidget* popup = Popup();
         shown.push_back({box->text().toStdString(), box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
-                         popup && popup->isVisible() && popup->windowFlags().testFlag(Qt::WindowStaysOnTopHint)});
+                         popup && popup->isVisible() && popup->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+                         popup && box->parentWidget() == popup});
         box->button(QMessageBox::Ok)->click();
         if (shown.size() == 1)
             PostClick(Button(CVexbusDlg::IDC_SAVE));
@@ -277,6 +280,7 @@ TEST_F(BatchFixture, BoxesShownDuringARunStayOnTopAsTheProgressWindowDoes)
     for (const Shown& box : shown) {
         EXPECT_TRUE(box.popupOnTop) << box.text;
         EXPECT_TRUE(box.onTop) << box.text;
+        EXPECT_TRUE(box.popupOwns) << box.text;
     }
     // Save's chip detection, then the rest of the run.
     EXPECT_EQ(RunLog(path), (std::vector<std::string>{"ChipID = 1A", "i2cw 1a 10 01"}));
