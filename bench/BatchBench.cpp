@@ -52,10 +52,18 @@ int WriteGotoChain(const std::string& path, int pairs)
     return pairs + 1;
 }
 
-// Times one run over the file, up to the log list shown with its last line; the time is given
-// per part when the run does that many like parts.
+// The time the user waits, the program's sleeps included.
+double WallSeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// Times one run over the file, up to the log list shown with its last line, on the clock given
+// (the processor time of the program's thread unless said otherwise); the time is given per part
+// when the run does that many like parts.
 template <typename Run>
-void TimeRuns(benchmark::State& state, CVexbusDlg& dlg, const std::string& path, Run run, int parts = 1)
+void TimeRuns(benchmark::State& state, CVexbusDlg& dlg, const std::string& path, Run run, int parts = 1,
+              double (*clock)() = ThreadSeconds)
 {
     g_pLink->SetTransport(LinkSim);
     for (auto _ : state) {
@@ -65,10 +73,10 @@ void TimeRuns(benchmark::State& state, CVexbusDlg& dlg, const std::string& path,
             state.SkipWithError("cannot open the batch file");
             break;
         }
-        const double start = ThreadSeconds();
+        const double start = clock();
         run(file);
         Settle(dlg);
-        state.SetIterationTime((ThreadSeconds() - start) / parts);
+        state.SetIterationTime((clock() - start) / parts);
         std::fclose(file);
     }
     ResetLog(dlg);
@@ -100,21 +108,14 @@ void TimeDelays(benchmark::State& state, CVexbusDlg& dlg, const std::string& pat
             Unexpose();
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     };
-    for (auto _ : state) {
-        ResetLog(dlg);
-        std::FILE* file = std::fopen(path.c_str(), "r");
-        if (!file) {
-            state.SkipWithError("cannot open the batch file");
-            break;
-        }
-        first = true;
-        const auto start = std::chrono::steady_clock::now();
-        dlg.RunBatch(file);
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-        std::fclose(file);
-    }
+    TimeRuns(
+        state, dlg, path,
+        [&dlg, &first](std::FILE* file) {
+            first = true;
+            dlg.RunBatch(file);
+        },
+        1, WallSeconds);
     ui.onSleep = nullptr;
-    ResetLog(dlg);
 }
 
 } // namespace
