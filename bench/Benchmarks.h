@@ -28,6 +28,8 @@ struct BenchSizes {
     // Repetitions of a map benchmark, and samples of each of its sides in one repetition.
     int mapRepetitions;
     int mapSamples;
+    // Characters pasted into the command line: the short paste first, the long one last.
+    std::vector<int> pasteChars;
 };
 
 // Each registers its benchmarks over the shown main dialog and adds the figures they give.
@@ -36,6 +38,7 @@ void RegisterLogListBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::ve
 void RegisterBatchBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, const std::string& folder,
                              std::vector<RatioCheck>& checks);
 void RegisterRangeReadBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::vector<RatioCheck>& checks);
+void RegisterEditBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::vector<RatioCheck>& checks);
 void RegisterUsbBenchmarks(std::vector<RatioCheck>& checks);
 void RegisterTQ7730Benchmarks(const BenchSizes& sizes, std::vector<RatioCheck>& checks);
 void RegisterTQ4120Benchmarks(const BenchSizes& sizes, std::vector<RatioCheck>& checks);
