@@ -15,5 +15,9 @@ public:
     State validate(QString& input, int& pos) const override;
 
 private:
+    // How many of the `count` characters inserted at `from` the text keeps within the edit's
+    // width, the last going first; none when even the text without them does not fit.
+    int FittingCount(const QString& input, int from, int count) const;
+
     const EditBox* m_edit;
 };

@@ -23,8 +23,9 @@
 
 namespace {
 
-const BenchSizes kFull{{1000, 10000, 100000, 1000000}, 100000, 0xFFFF, 9, 3, 0, {1000, 10000, 100000}, 3, 12, 400};
-const BenchSizes kSmoke{{100, 1000}, 200, 0xFF, 1, 1, 1, {100, 1000}, 1, 1, 4};
+const BenchSizes
+    kFull{{1000, 10000, 100000, 1000000}, 100000, 0xFFFF, 9, 3, 0, {1000, 10000, 100000}, 3, 12, 400, {100, 100000}};
+const BenchSizes kSmoke{{100, 1000}, 200, 0xFF, 1, 1, 1, {100, 1000}, 1, 1, 4, {100, 1000}};
 
 } // namespace
 
@@ -72,6 +73,7 @@ int main(int argc, char** argv)
         RegisterLogListBenchmarks(dlg, sizes, checks);
         RegisterBatchBenchmarks(dlg, sizes, folder, checks);
         RegisterRangeReadBenchmarks(dlg, sizes, checks);
+        RegisterEditBenchmarks(dlg, sizes, checks);
         RegisterUsbBenchmarks(checks);
         RegisterTQ7730Benchmarks(sizes, checks);
         RegisterTQ4120Benchmarks(sizes, checks);

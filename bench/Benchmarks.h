@@ -30,6 +30,8 @@ struct BenchSizes {
     int mapSamples;
     // "delay 1" lines of the file that shows the progress window exposed and not.
     int delayLines;
+    // Characters pasted into the command line: the short paste first, the long one last.
+    std::vector<int> pasteChars;
 };
 
 // Each registers its benchmarks over the shown main dialog and adds the figures they give.
@@ -38,6 +40,7 @@ void RegisterLogListBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::ve
 void RegisterBatchBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, const std::string& folder,
                              std::vector<RatioCheck>& checks);
 void RegisterRangeReadBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::vector<RatioCheck>& checks);
+void RegisterEditBenchmarks(CVexbusDlg& dlg, const BenchSizes& sizes, std::vector<RatioCheck>& checks);
 void RegisterUsbBenchmarks(std::vector<RatioCheck>& checks);
 void RegisterTQ7730Benchmarks(const BenchSizes& sizes, std::vector<RatioCheck>& checks);
 void RegisterTQ4120Benchmarks(const BenchSizes& sizes, std::vector<RatioCheck>& checks);

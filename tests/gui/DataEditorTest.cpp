@@ -173,6 +173,69 @@ TEST_F(DialogFixture, TheCommandLineStopsTakingCharactersAtItsRightEdge)
     EXPECT_EQ(cmd->text(), longLine);
 }
 
+// Characters of the paste that the edit's one-at-a-time cut below weighs; far more than fit.
+constexpr int kWeighed = 400;
+
+// The text the command line keeps of a paste over [selStart, selEnd) of `text` when it takes the
+// pasted characters off from the cursor one at a time, measuring the whole text after each.
+// Beyond what fits, the paste's length changes nothing, so its start stands for all of it.
+QString OneAtATime(const EditBox& edit, const QString& text, int selStart, int selEnd, const QString& paste)
+{
+    QString input = text.left(selStart) + paste.left(kWeighed) + text.mid(selEnd);
+    int pos = selStart + kWeighed;
+    while (pos > 0 && input.size() > text.size() && !edit.FitsWidth(input)) {
+        input.remove(pos - 1, 1);
+        --pos;
+    }
+    return input;
+}
+
+QString Repeated(const QString& pattern, qsizetype size)
+{
+    QString text;
+    while (text.size() < size)
+        text += pattern;
+    text.truncate(size);
+    return text;
+}
+
+TEST_F(DialogFixture, ALongPasteIntoTheCommandLineKeepsWhatFitsAsTheCursorLeavesIt)
+{
+    struct PasteCase {
+        const char* name;
+        QString text;
+        int selStart;
+        int selEnd; // the cursor when equal to selStart
+        QString paste;
+    };
+    const QString narrow = Repeated(QStringLiteral("il1.,;:|!"), 30000);
+    const QString wide = Repeated(QStringLiteral("WM@%\u2014\u0416\u6F22"), 30000);
+    const QString mixed = Repeated(QStringLiteral("i2cw 1A 00 FF; AV To \u00C4\u6F22 "), 30000);
+    const PasteCase cases[] = {
+        {"narrow into nothing", QString(), 0, 0, narrow},
+        {"wide into nothing", QString(), 0, 0, wide},
+        {"mixed, beyond the edit's own length", QString(), 0, 0, Repeated(mixed, 40000)},
+        {"mixed, in the middle of a command", QStringLiteral("i2cr 1a 00"), 5, 5, mixed},
+        {"wide, over a selection", QStringLiteral("i2cw 1a 00 ff"), 5, 10, wide},
+        {"mixed, after a text already too wide", QString(200, QLatin1Char('w')), 200, 200, mixed},
+    };
+    auto* cmd = static_cast<EditBox*>(Edit(CVexbusDlg::IDC_CMDLINE));
+    for (const PasteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cmd->setText(c.text);
+        cmd->setSelection(c.selStart, c.selEnd - c.selStart);
+        QApplication::clipboard()->setText(c.paste);
+        const QString expected = OneAtATime(*cmd, c.text, c.selStart, c.selEnd, c.paste);
+        const auto kept = expected.size() - (c.text.size() - (c.selEnd - c.selStart));
+        ASSERT_LT(kept, kWeighed);
+
+        QTest::keyClick(cmd, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(cmd->text(), expected);
+        EXPECT_EQ(cmd->cursorPosition(), c.selStart + kept);
+    }
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
 TEST(HexScanTest, ReadsLikeTheHexadecimalConversionAndGivesZeroForNoNumber)
 {
     const std::pair<const char*, std::uint32_t> cases[] = {
