@@ -2,6 +2,7 @@
 #include "Vexbus/VexbusDlg.h"
 
 #include "Vexbus/BatchFile.h"
+#include "platform/PlainFile.h"
 #include "platform/TextScan.h"
 #include "platform/UiServices.h"
 #include "widgets/ProgressWnd.h"
@@ -80,7 +81,7 @@ void CVexbusDlg::OnLoad()
     if (!path)
         return;
 
-    std::FILE* file = std::fopen(path->c_str(), "r");
+    std::FILE* file = OpenPlainFile(*path, PlainFileMode::Read);
     if (!file) {
         UiMessageBox("Open file failed", "Error", MB_OK);
         return;
