@@ -3,71 +3,84 @@
 #include <cstring>
 #include <vector>
 
+namespace {
+
+constexpr int kPiece = kLineBuffer - 1;
+
+// After a CR: the LF that follows it belongs to the same line end. The end of the file found in
+// looking is left for the next read to find, as after a LF.
+void TakeLineFeed(std::FILE* file)
+{
+    const int next = getc_unlocked(file);
+    if (next == EOF) {
+        if (!std::ferror(file))
+            std::clearerr(file);
+    } else if (next != '\n') {
+        std::ungetc(next, file);
+    }
+}
+
+} // namespace
+
+long RewindToFirstLine(std::FILE* file)
+{
+    static constexpr char kMark[] = "\xEF\xBB\xBF";
+    constexpr std::size_t kMarkSize = sizeof kMark - 1;
+    std::rewind(file);
+    char start[kMarkSize];
+    if (std::fread(start, 1, kMarkSize, file) == kMarkSize && std::memcmp(start, kMark, kMarkSize) == 0)
+        return kMarkSize;
+    std::rewind(file);
+    return 0;
+}
+
 char* ReadPiece(char* buffer, std::FILE* file)
 {
-    if (!std::fgets(buffer, kLineBuffer, file))
-        return nullptr;
-    const std::size_t n = std::strlen(buffer);
-    if (n >= 2 && buffer[n - 2] == '\r' && buffer[n - 1] == '\n') {
-        buffer[n - 2] = '\n';
-        buffer[n - 1] = '\0';
-    } else if (n >= 1 && buffer[n - 1] == '\r') {
-        const int next = std::fgetc(file);
-        if (next == '\n')
-            buffer[n - 1] = '\n';
-        else if (next != EOF)
-            std::ungetc(next, file);
+    int n = 0;
+    while (n < kPiece) {
+        const int c = getc_unlocked(file);
+        if (c == EOF) {
+            if (n == 0 || std::ferror(file))
+                return nullptr;
+            break;
+        }
+        if (c == '\r') {
+            TakeLineFeed(file);
+            buffer[n++] = '\n';
+            break;
+        }
+        buffer[n++] = static_cast<char>(c);
+        if (c == '\n')
+            break;
     }
+    buffer[n] = '\0';
     return buffer;
 }
 
 long long CountReads(std::FILE* file)
 {
-    constexpr std::size_t kPiece = kLineBuffer - 1;
     std::vector<char> buffer(std::size_t{1} << 16);
-    char* const block = buffer.data();
     long long pieces = 0;
-    std::size_t length = 0; // of the piece read so far
-    // The last piece stopped at the limit right after a CR: a LF next is read with it.
+    int length = 0; // of the piece read so far
     bool afterCr = false;
     for (;;) {
-        const std::size_t got = std::fread(block, 1, buffer.size(), file);
-        if (got == 0) {
-            if (std::ferror(file))
-                return pieces + 1; // the read that failed
+        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file);
+        if (got == 0)
             break;
-        }
-        const char* p = block;
-        const char* const end = block + got;
-        while (p < end) {
+        for (std::size_t i = 0; i < got; ++i) {
+            const char c = buffer[i];
             if (afterCr) {
                 afterCr = false;
-                if (*p == '\n') {
-                    ++p;
+                if (c == '\n')
                     continue;
-                }
             }
-            const void* lineFeed = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-            const char* stop = lineFeed ? static_cast<const char*>(lineFeed) + 1 : end;
-            const std::size_t room = kPiece - length;
-            if (static_cast<std::size_t>(stop - p) >= room) {
-                // The piece fills the buffer (a line feed as its last character ends it alike).
-                p += room;
+            if (c == '\n' || c == '\r' || ++length == kPiece) {
                 ++pieces;
                 length = 0;
-                afterCr = p[-1] == '\r';
-            } else {
-                length += static_cast<std::size_t>(stop - p);
-                p = stop;
-                if (lineFeed) {
-                    ++pieces;
-                    length = 0;
-                }
+                afterCr = c == '\r';
             }
         }
     }
-    // A piece cut by the end of the file, or the look past a CR, found the end: no read follows.
-    if (length > 0)
-        return pieces + 1;
-    return afterCr ? pieces : pieces + 1;
+    // The read that finds the end of the file or fails; or the one of a piece that the end cuts.
+    return pieces + 1;
 }

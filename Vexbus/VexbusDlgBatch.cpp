@@ -2,6 +2,7 @@
 #include "Vexbus/VexbusDlg.h"
 
 #include "Vexbus/BatchFile.h"
+#include "platform/PlainFile.h"
 #include "platform/TextScan.h"
 #include "platform/UiServices.h"
 #include "widgets/ProgressWnd.h"
@@ -33,6 +34,9 @@ char* LabelCommand(char* line, const char* labelEnd)
 // indexed on.
 class LabelIndex {
 public:
+    // The index of a file whose first line starts at top.
+    explicit LabelIndex(long top) : m_end(top) {}
+
     // Indexes the piece from start to end, unless it was indexed already.
     void Passed(const std::string& first, long start, long end)
     {
@@ -60,7 +64,7 @@ private:
     }
 
     std::unordered_map<std::string, long> m_first;
-    long m_end = 0;
+    long m_end;
 };
 
 } // namespace
@@ -80,7 +84,7 @@ void CVexbusDlg::OnLoad()
     if (!path)
         return;
 
-    std::FILE* file = std::fopen(path->c_str(), "r");
+    std::FILE* file = OpenPlainFile(*path, PlainFileMode::Read);
     if (!file) {
         UiMessageBox("Open file failed", "Error", MB_OK);
         return;
@@ -115,9 +119,9 @@ void CVexbusDlg::RunBatch(std::FILE* file)
 
     // Wider than the window's int: a huge file, or a goto loop left running for days, must not
     // overflow the counts.
-    std::rewind(file);
+    RewindToFirstLine(file);
     const long long readCount = CountReads(file);
-    std::rewind(file);
+    const long top = RewindToFirstLine(file);
 
     CProgressWnd wnd(this, "Write to target machine", false);
     wnd.SetRange(0, static_cast<int>(std::min<long long>(readCount, INT_MAX)), 1);
@@ -127,8 +131,8 @@ void CVexbusDlg::RunBatch(std::FILE* file)
     std::string target;
     bool seeking = false;
     long long lineNumber = 0;
-    LabelIndex labels;
-    long start = 0; // of the next piece
+    LabelIndex labels(top);
+    long start = top; // of the next piece
     while (ReadPiece(line, file)) {
         const long end = std::ftell(file);
         const char* p = line;

@@ -4,6 +4,7 @@
 #include "Vexbus/CmdArgs.h"
 #include "Vexbus/ReadLimit.h"
 #include "Vexbus/Vexbus.h"
+#include "platform/PlainFile.h"
 #include "platform/TextScan.h"
 #include "platform/UiServices.h"
 #include "tqLink/I2CLink.h"
@@ -98,7 +99,7 @@ void CVexbusDlg::OnSave()
     if (!path)
         return;
 
-    std::FILE* file = std::fopen(path->c_str(), "w+");
+    std::FILE* file = OpenPlainFile(*path, PlainFileMode::Write);
     if (!file) {
         ShowOpenFailed();
         return;
@@ -137,7 +138,7 @@ void CVexbusDlg::OnSaveLogs()
     // too (a path's own extension takes a leading dot for a hidden file's name).
     const std::size_t dot = name.rfind('.');
     const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot + 1);
-    std::FILE* file = std::fopen(path->c_str(), "w+");
+    std::FILE* file = OpenPlainFile(*path, PlainFileMode::Write);
     if (!file) {
         ShowOpenFailed();
         return;

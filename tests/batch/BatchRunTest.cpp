@@ -139,6 +139,51 @@ const RunCase kRuns[] = {
      Cancel::Escape},
 };
 
+const std::string kMark = "\xEF\xBB\xBF";
+
+// A CR alone ends a line as a LF or a CR LF does, also where the piece limit falls; a UTF-8
+// byte-order mark at the start of the file is no part of its first line.
+const RunCase kLineEnds[] = {
+    {"LoneCarriageReturnsEndLines",
+     "i2cw 1a 10 06\rdelay 10\ri2cw 1a 11 07\rpause end\r",
+     5,
+     {{" end", "Writing line 4 - pause end\n", 4}},
+     {"i2cw 1a 10 06", "i2cw 1a 11 07"}},
+    {"MixedLineEnds",
+     "i2cw 1a 20 01\r\ni2cw 1a 21 02\ri2cw 1a 22 03\n\ri2cw 1a 23 04\rpause end",
+     6,
+     {{" end", "Writing line 6 - pause end", 6}},
+     {"i2cw 1a 20 01", "i2cw 1a 21 02", "i2cw 1a 22 03", "i2cw 1a 23 04"}},
+    {"CarriageReturnAtThePieceLimit",
+     "pause " + Repeat('c', 247) + "\ri2cw 1a 30 01\r",
+     3,
+     {{" " + Repeat('c', 247), "Writing line 1 - pause " + Repeat('c', 247) + "\n", 1}},
+     {"i2cw 1a 30 01"}},
+    {"CarriageReturnAfterAFullPieceIsItsLineEnd",
+     "pause " + Repeat('d', 248) + "\ri2cw 1a 31 01\rpause end\r",
+     5,
+     {{" " + Repeat('d', 248), "Writing line 1 - pause " + Repeat('d', 248), 1},
+      {" end", "Writing line 4 - pause end\n", 4}},
+     {"i2cw 1a 31 01"}},
+    {"BackwardGotoBetweenLoneCarriageReturns",
+     "i2cw 1a 60 01\rback: pause pass\rgoto back\ri2cw 1a 61 02\r",
+     5,
+     {{" pass", "Writing line 2 - back: pause pass\n", 2}, {" pass", "Writing line 3 - goto back\n", 3}},
+     {"i2cw 1a 60 01"},
+     Cancel::Click},
+    {"ByteOrderMarkIsSkipped",
+     kMark + "i2cw 1a 40 03\rpause end\r",
+     3,
+     {{" end", "Writing line 2 - pause end\n", 2}},
+     {"i2cw 1a 40 03"}},
+    {"GotoFindsALabelRightAfterTheByteOrderMark",
+     kMark + "top: i2cw 1a 41 01\r\npause pass\r\ngoto TOP\r\ni2cw 1a 42 02\r\n",
+     5,
+     {{" pass", "Writing line 2 - pause pass\n", 2}, {" pass", "Writing line 4 - pause pass\n", 4}},
+     {"i2cw 1a 41 01", "i2cw 1a 41 01"},
+     Cancel::Click},
+};
+
 class BatchRunTest : public BatchFixture, public testing::WithParamInterface<RunCase> {
 protected:
     static std::string Caption(int position, int range)
@@ -189,4 +234,6 @@ TEST_P(BatchRunTest, RunsTheFileLineByLineUnderTheProgressWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BatchRunTest, testing::ValuesIn(kRuns),
+                         [](const testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LineEnds, BatchRunTest, testing::ValuesIn(kLineEnds),
                          [](const testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });

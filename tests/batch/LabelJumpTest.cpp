@@ -76,6 +76,7 @@ std::vector<std::string> SearchFromTheTop(const std::string& path, int cancelAt,
 {
     std::vector<std::string> log;
     std::FILE* file = std::fopen(path.c_str(), "r");
+    RewindToFirstLine(file);
     char line[kLineBuffer];
     std::string target;
     bool seeking = false;
@@ -100,7 +101,7 @@ std::vector<std::string> SearchFromTheTop(const std::string& path, int cancelAt,
             if (label.empty())
                 continue;
             target = label + ":";
-            std::rewind(file);
+            RewindToFirstLine(file);
             seeking = true;
         } else if (first.back() == ':') {
             RunLabel(line, p, log);
@@ -113,7 +114,8 @@ std::vector<std::string> SearchFromTheTop(const std::string& path, int cancelAt,
 }
 
 // Labels from a few names in mixed case, so that they repeat; commands numbered so that every
-// run line can be told apart; pieces of long lines that begin with a label; CR LF line ends.
+// run line can be told apart; pieces of long lines that begin with a label; CR LF and lone CR
+// line ends; a byte-order mark before some files' first line.
 std::string Generate(std::mt19937& random, int lines)
 {
     const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
@@ -126,7 +128,7 @@ std::string Generate(std::mt19937& random, int lines)
                 c = static_cast<char>(std::islower(static_cast<unsigned char>(c)) ? std::toupper(c) : std::tolower(c));
         return name;
     };
-    std::string file;
+    std::string file = pick(3) == 0 ? "\xEF\xBB\xBF" : "";
     for (int i = 0; i < lines; ++i) {
         std::string line;
         switch (pick(12)) {
@@ -151,7 +153,7 @@ std::string Generate(std::mt19937& random, int lines)
         }
         file += line;
         if (i + 1 < lines || pick(2))
-            file += pick(4) == 0 ? "\r\n" : "\n";
+            file += pick(4) == 0 ? "\r\n" : (pick(4) == 0 ? "\r" : "\n");
     }
     return file;
 }

@@ -83,13 +83,18 @@ TEST_F(BatchFixture, FileThatDoesNotOpenShowsTheErrorBoxAndKeepsLogAndPath)
     }
 }
 
-// A directory opens for reading on Linux, and every read of it fails.
+// Every read of a file open for appending only fails.
 TEST_F(BatchFixture, ReadErrorEndsTheRunLikeTheEndOfTheFile)
 {
-    const std::string path = Folder();
-    Load(path);
-    EXPECT_EQ(RunLog(path), std::vector<std::string>{});
-    EXPECT_EQ(PathLabel(*dlg), path);
+    const std::string path = WriteFile("run.txt", "i2cw 1a 10 01\npause never\n");
+    std::FILE* file = std::fopen(path.c_str(), "a");
+    ASSERT_NE(file, nullptr);
+    emulator.ClearLog();
+    const std::vector<std::string> before = Log();
+    dlg->RunBatch(file);
+    std::fclose(file);
+    EXPECT_EQ(Log(), before);
+    EXPECT_TRUE(Writes().empty());
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(Popup(), nullptr);
 }

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "FilesFixture.h"
 #include "VexbusDlgProbe.h"
 
@@ -195,7 +196,11 @@ TEST_F(FilesFixture, SaveReportsAWriteErrorInsteadOfDone)
     emulator.Slave().Paged(0, 0x02) = 0x33;
     SetRange(false, "0", "2", "1A");
     Restart();
-    ClickWithFile(CVexbusDlg::IDC_SAVE, "/dev/full");
+    const std::string path = Path("full.bat");
+    {
+        const FileSizeLimit full(16);
+        ClickWithFile(CVexbusDlg::IDC_SAVE, path);
+    }
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "Write file failed");
     EXPECT_EQ(ui.boxes[0].caption, "Error");
@@ -203,7 +208,7 @@ TEST_F(FilesFixture, SaveReportsAWriteErrorInsteadOfDone)
     const std::vector<std::string> log = LogLines();
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back(), "i2cr 1a 02 -> 33") << "every register was read";
-    EXPECT_EQ(std::count(log.begin(), log.end(), "save to bat file done -- /dev/full"), 0);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "save to bat file done -- " + path), 0);
 }
 
 TEST_F(FilesFixture, LoadWritesASavedFileBack)

@@ -1,8 +1,10 @@
-// The batch runner over any bytes as a batch file: labels, jumps, long lines, NUL bytes, CR.
+// The batch runner over any bytes as a batch file: labels, jumps, long lines, NUL bytes, CR and
+// lone CR line ends, a byte-order mark.
 #include "CancelAfterPumps.h"
 #include "CommandBudget.h"
 #include "FuzzCheck.h"
 #include "FuzzDialog.h"
+#include "Vexbus/BatchFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +16,19 @@ namespace {
 
 // Enough lines for a loop that a jump back starts to go round a few times.
 constexpr int kPumps = 16;
+
+// The reads of a loop that reads line pieces until the file's end flag is set.
+long long ReadsOneByOne(std::FILE* file)
+{
+    char line[kLineBuffer];
+    long long reads = 0;
+    while (!std::feof(file)) {
+        ++reads;
+        if (!ReadPiece(line, file) && std::ferror(file))
+            break;
+    }
+    return reads;
+}
 
 } // namespace
 
@@ -29,6 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bytes.push_back('\0'); // a buffer even for an empty file
     std::FILE* file = fmemopen(bytes.data(), size, "r");
     FuzzCheck(file != nullptr, "the batch file opens");
+    RewindToFirstLine(file);
+    const long long counted = CountReads(file);
+    RewindToFirstLine(file);
+    FuzzCheck(ReadsOneByOne(file) == counted, "the counting pass counts the reads of a run to the end");
 
     const CancelAfterPumps cancel(kPumps);
     dlg.RunBatch(file);
