@@ -126,7 +126,11 @@ double ThreadSeconds()
 
 double Settle(CVexbusDlg& dlg)
 {
-    LogList& list = *Probe(dlg).Log();
+    return Settle(*Probe(dlg).Log());
+}
+
+double Settle(LogList& list)
+{
     bool shown = false;
     const int last = list.GetItemCount() - 1;
     const QMetaObject::Connection announced =

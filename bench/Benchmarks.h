@@ -12,6 +12,7 @@
 class TQRegister;
 
 class CVexbusDlg;
+class LogList;
 
 // How much work each benchmark does: the sizes, or tiny ones for a smoke run.
 struct BenchSizes {
@@ -58,6 +59,7 @@ double ThreadSeconds();
 // Runs the event loop until the log list has shown its new lines; returns the processor time
 // that took. The list catches up once per frame, so this may wait, idle, for the frame.
 double Settle(CVexbusDlg& dlg);
+double Settle(LogList& list);
 
 // The log line of a command, formatted as the command handlers format it.
 [[gnu::format(printf, 1, 2)]] std::string FormatLine(const char* format, ...);

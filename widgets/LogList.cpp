@@ -28,17 +28,19 @@ LogList::LogList(QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     QPalette white = palette();
     white.setColor(QPalette::Base, Qt::white);
     setPalette(white);
 
     m_header->setModel(m_model);
-    m_header->setStretchLastSection(true);
     m_header->setSectionsClickable(false);
     m_header->setSectionsMovable(false);
     m_header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_columnWidth = m_header->sectionSize(0);
+    connect(m_header, &QHeaderView::sectionResized, this, &LogList::ColumnResized);
+    connect(m_header, &QHeaderView::sectionHandleDoubleClicked, this, &LogList::FitColumn);
     MeasureRows();
     updateGeometries();
 }
@@ -80,6 +82,29 @@ void LogList::DeleteAllItems()
 void LogList::Invalidate()
 {
     Schedule();
+}
+
+void LogList::FitColumn()
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int width = m_headingWidth;
+    for (const int row : m_model->WidestRows()) {
+        const QModelIndex index = m_model->index(row, 0);
+        width = std::max(width, itemDelegateForIndex(index)->sizeHint(option, index).width());
+    }
+    m_userWidth = true;
+    m_header->resizeSection(0, std::min(width, m_header->maximumSectionSize()));
+}
+
+void LogList::ColumnResized(int, int, int width)
+{
+    m_columnWidth = width;
+    if (m_filling)
+        return;
+    m_userWidth = true;
+    updateGeometries();
+    viewport()->update();
 }
 
 int LogList::RowAt(int y) const
@@ -130,7 +155,7 @@ QRect LogList::visualRect(const QModelIndex& index) const
     if (!index.isValid() || index.model() != m_model)
         return {};
     const int height = RowHeight();
-    return {0, index.row() * height - verticalOffset(), viewport()->width(), height};
+    return {-horizontalOffset(), index.row() * height - verticalOffset(), m_columnWidth, height};
 }
 
 void LogList::scrollTo(const QModelIndex& index, ScrollHint hint)
@@ -185,7 +210,7 @@ QModelIndex LogList::moveCursor(CursorAction action, Qt::KeyboardModifiers)
 
 int LogList::horizontalOffset() const
 {
-    return 0;
+    return horizontalScrollBar()->value();
 }
 
 int LogList::verticalOffset() const
@@ -247,13 +272,16 @@ void LogList::paintEvent(QPaintEvent* event)
 
 void LogList::MeasureRows()
 {
+    m_model->SetFont(font());
     m_rowHeight = std::max(1, fontMetrics().height() + 2);
     // The header view's own size hint measures a bold face that this header never draws, and
     // opening that face is a noticeable part of the start-up.
     QStyleOptionHeader option;
     option.initFrom(m_header);
     option.text = m_model->headerData(0, Qt::Horizontal).toString();
-    m_headerHeight = m_header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), m_header).height();
+    const QSize heading = m_header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), m_header);
+    m_headerHeight = heading.height();
+    m_headingWidth = heading.width();
 }
 
 void LogList::updateGeometries()
@@ -263,6 +291,17 @@ void LogList::updateGeometries()
         setViewportMargins(0, headerHeight, 0, 0);
     const QRect view = viewport()->geometry();
     m_header->setGeometry(view.left(), view.top() - headerHeight, view.width(), headerHeight);
+    if (!m_userWidth) {
+        m_filling = true;
+        m_header->resizeSection(0, view.width());
+        m_filling = false;
+    }
+
+    QScrollBar* across = horizontalScrollBar();
+    across->setSingleStep(RowHeight());
+    across->setPageStep(view.width());
+    across->setRange(0, std::max(0, m_columnWidth - view.width()));
+    m_header->setOffset(across->value());
 
     const int height = RowHeight();
     QScrollBar* bar = verticalScrollBar();
@@ -284,8 +323,9 @@ void LogList::rowsInserted(const QModelIndex& parent, int start, int end)
 
 void LogList::scrollContentsBy(int dx, int dy)
 {
-    // The scroll bar moved: by the user, or following the view's own position.
+    // A scroll bar moved: by the user, or following the view's own position.
     m_offset = verticalScrollBar()->value();
+    m_header->setOffset(horizontalScrollBar()->value());
     QAbstractItemView::scrollContentsBy(dx, dy);
 }
 

@@ -20,6 +20,9 @@ class QHeaderView;
 // announcement, the scroll bar and the repaint follow once per pass of the event loop, and while
 // lines keep coming, at most once a frame. A command's line thus costs about what its formatting
 // does, and a long run repaints the list a few dozen times a second rather than once a line.
+//
+// The column fills the list until the user sizes it at the header's divider; from then on it keeps
+// the user's width, and the list scrolls sideways while the column is wider than the list.
 class LogList : public QAbstractItemView {
     Q_OBJECT
 
@@ -34,6 +37,9 @@ public:
     void EnsureVisible(int index, bool partialOK);
     void DeleteAllItems();
     void Invalidate();
+    // Fits the column to its widest line, as a double click on the divider does; never narrower
+    // than its heading.
+    void FitColumn();
 
     QHeaderView* header() const { return m_header; }
 
@@ -67,11 +73,19 @@ private:
     void Schedule();
     // Announces the new lines, sets the scroll bar to the view's position and repaints.
     void CatchUp();
+    void ColumnResized(int section, int oldWidth, int width);
 
     LogListModel* m_model;
     QHeaderView* m_header;
     int m_rowHeight = 1;
     int m_headerHeight = 0;
+    int m_headingWidth = 0;
+    // The header's, at hand for every row's rectangle.
+    int m_columnWidth = 0;
+    // Set once the user sized the column, by its divider or a fit.
+    bool m_userWidth = false;
+    // While the column is made as wide as the list.
+    bool m_filling = false;
     // The top of the view in pixels of the whole list; the scroll bar follows it.
     int m_offset = 0;
     QBasicTimer m_catchUp;

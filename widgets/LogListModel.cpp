@@ -44,12 +44,14 @@ int LogListModel::InsertItem(int index, const std::string& text)
     const int row = std::clamp(index, 0, count);
     if (row == count) {
         m_lines.Insert(static_cast<std::size_t>(row), text);
+        m_widest.Add(row, text);
         return row;
     }
     // Rows before the end move: the views must know of every earlier row first.
     Announce();
     beginInsertRows(QModelIndex(), row, row);
     m_lines.Insert(static_cast<std::size_t>(row), text);
+    m_widest.Insert(row, text);
     ++m_announced;
     endInsertRows();
     return row;
@@ -66,6 +68,7 @@ void LogListModel::DeleteAllItems()
 {
     beginResetModel();
     m_lines.Clear();
+    m_widest.Clear();
     m_announced = 0;
     endResetModel();
 }
@@ -78,4 +81,17 @@ void LogListModel::Announce()
     beginInsertRows(QModelIndex(), m_announced, count - 1);
     m_announced = count;
     endInsertRows();
+}
+
+void LogListModel::SetFont(const QFont& font)
+{
+    if (!m_widest.SetFont(font))
+        return;
+    for (std::size_t i = 0; i < m_lines.Size(); ++i)
+        m_widest.Add(static_cast<int>(i), m_lines.At(i));
+}
+
+std::vector<int> LogListModel::WidestRows() const
+{
+    return m_widest.Rows();
 }

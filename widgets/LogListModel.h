@@ -1,10 +1,12 @@
 #pragma once
 
 #include "widgets/LogListLines.h"
+#include "widgets/LogListWidest.h"
 
 #include <QAbstractListModel>
 
 #include <string>
+#include <vector>
 
 // The lines of the log list.
 //
@@ -29,8 +31,13 @@ public:
     void DeleteAllItems();
     // Tells the views of the lines appended since the last announcement.
     void Announce();
+    // The font the lines are shown in, by which the widest are picked.
+    void SetFont(const QFont& font);
+    // The rows of the few lines that may be the widest; the widest is among them.
+    std::vector<int> WidestRows() const;
 
 private:
     LogListLines m_lines;
+    LogListWidest m_widest;
     int m_announced = 0;
 };
