@@ -1,6 +1,7 @@
 #include "widgets/LogListWidest.h"
 
 #include <QFontMetricsF>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -75,6 +76,8 @@ void LogListWidest::ReadAdvances()
     std::fill(m_advances.begin(), m_advances.end(), widest);
     for (char16_t c = 0x20; c < 0x7F; ++c)
         m_advances[c] = fixed(metrics.horizontalAdvance(QChar(c)));
+    // A tab reaches the next tab stop at the most.
+    m_advances['\t'] = std::max(widest, fixed(QTextOption().tabStopDistance()));
     // The continuation bytes of a character: its first byte counted it.
     std::fill(m_advances.begin() + 0x80, m_advances.begin() + 0xC0, 0);
     m_measured = true;

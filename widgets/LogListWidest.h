@@ -12,8 +12,8 @@
 // column measures those few and not a million.
 //
 // A line's estimate is the sum of an advance per byte in the list's font: an ASCII character's
-// own, and for a character of several bytes the font's widest advance at its first byte, so that
-// such a line is rather taken than missed. The painted width of an ASCII line differs from the
+// own, a tab's whole tab stop, and for a character of several bytes the font's widest advance at
+// its first byte, so that such a line is rather taken than missed. The painted width of an ASCII line differs from the
 // estimate only by kerning, so the widest line is among the candidates, or ties with one in all
 // but kerning. Of lines that tie, the first ones stay: a long run of like lines leaves the
 // candidates alone.

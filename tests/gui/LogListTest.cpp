@@ -229,6 +229,19 @@ TEST(LogListTest, AFitGoesByTheListsFont)
     EXPECT_EQ(Column(list), Needs(list, 40));
 }
 
+// A tab takes the line on to the next tab stop: a few tabs outdo many letters.
+TEST(LogListTest, AFitCountsATabAsFarAsItsTabStop)
+{
+    std::vector<std::string> lines(40, std::string(20, 'W'));
+    lines.push_back("\t\t\t\t\tx");
+    ShownList shown(lines);
+    LogList& list = shown.list;
+    ASSERT_GT(Needs(list, 40), Needs(list, 0));
+
+    DoubleClickDivider(list);
+    EXPECT_EQ(Column(list), Needs(list, 40));
+}
+
 // Until the user sizes the column, it is as wide as the list's client area, with the vertical
 // scroll bar or without; from then on it keeps the user's width.
 TEST(LogListTest, TheColumnFillsTheListUntilTheUserSizesIt)
