@@ -1,4 +1,5 @@
 #include "Vexbus/BatchFile.h"
+#include "PieceReads.h"
 
 #include <gtest/gtest.h>
 
@@ -17,19 +18,6 @@ std::FILE* FileOf(const std::string& bytes)
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::rewind(file);
     return file;
-}
-
-// The reads a loop makes that reads pieces until the file's end flag is set.
-long long ReadsOneByOne(std::FILE* file)
-{
-    char line[kLineBuffer];
-    long long reads = 0;
-    while (!std::feof(file)) {
-        ++reads;
-        if (!ReadPiece(line, file) && std::ferror(file))
-            break;
-    }
-    return reads;
 }
 
 void ExpectSameCount(const std::string& bytes)

@@ -4,6 +4,7 @@
 #include "CommandBudget.h"
 #include "FuzzCheck.h"
 #include "FuzzDialog.h"
+#include "PieceReads.h"
 #include "Vexbus/BatchFile.h"
 
 #include <cstddef>
@@ -16,19 +17,6 @@ namespace {
 
 // Enough lines for a loop that a jump back starts to go round a few times.
 constexpr int kPumps = 16;
-
-// The reads of a loop that reads line pieces until the file's end flag is set.
-long long ReadsOneByOne(std::FILE* file)
-{
-    char line[kLineBuffer];
-    long long reads = 0;
-    while (!std::feof(file)) {
-        ++reads;
-        if (!ReadPiece(line, file) && std::ferror(file))
-            break;
-    }
-    return reads;
-}
 
 } // namespace
 
