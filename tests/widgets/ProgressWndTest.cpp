@@ -169,32 +169,31 @@ TEST_F(ProgressWndTest, ShowNowWaitsForTheExposureOfAWindowsFirstShowingOnly)
 {
     QObject receiver;
     const EventCounter dispatched(&receiver, QEvent::User);
-    const auto unexposed = [](const CProgressWnd& p) {
+    // Keeps the shown window from the screen; then whether ShowNow waits for it, as seen by the
+    // event posted before, which only a wait dispatches.
+    const auto waitsWhenUnexposed = [&receiver, &dispatched](CProgressWnd& p) {
         QWidget* wnd = p.GetWindow();
         wnd->hide();
         QCoreApplication::processEvents();
         wnd->setAttribute(Qt::WA_DontShowOnScreen);
         wnd->show();
-        return wnd->isVisible() && !wnd->windowHandle()->isExposed();
+        EXPECT_TRUE(wnd->isVisible() && !wnd->windowHandle()->isExposed());
+        const int before = dispatched.Count();
+        QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
+        p.ShowNow();
+        const bool waited = dispatched.Count() != before;
+        Flush();
+        EXPECT_EQ(dispatched.Count(), before + 1);
+        return waited;
     };
 
     CProgressWnd pumped(nullptr, QStringLiteral("Pumped"));
     pumped.PumpMessages(false);
-    ASSERT_TRUE(unexposed(pumped));
-    QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
-    pumped.ShowNow();
-    EXPECT_EQ(dispatched.Count(), 0) << "waited for a window that was pumped before";
-    Flush();
-    EXPECT_EQ(dispatched.Count(), 1);
+    EXPECT_FALSE(waitsWhenUnexposed(pumped)) << "waited for a window that was pumped before";
 
     CProgressWnd waited(nullptr, QStringLiteral("Waited"));
     waited.ShowNow();
-    ASSERT_TRUE(unexposed(waited));
-    QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
-    waited.ShowNow();
-    EXPECT_EQ(dispatched.Count(), 1) << "waited twice for the same window";
-    Flush();
-    EXPECT_EQ(dispatched.Count(), 2);
+    EXPECT_FALSE(waitsWhenUnexposed(waited)) << "waited twice for the same window";
 }
 
 TEST_F(ProgressWndTest, LayoutGivesFourTextLinesAndPutsTheBarBesideTheButtonBelow)
