@@ -485,24 +485,8 @@ void CVexbusDlg::OnSetFocusData()
     SetDefID(IDC_WRITE);
 }
 
-void CVexbusDlg::keyReleaseEvent(QKeyEvent* e)
-{
-    if (e->matches(QKeySequence::Cancel) && !e->isAutoRepeat())
-        m_bEscapeHeldForRun = false;
-    QDialog::keyReleaseEvent(e);
-}
-
 void CVexbusDlg::keyPressEvent(QKeyEvent* e)
 {
-    // During a batch Escape is the run's Cancel: ending the dialog would end the program and
-    // lose the run's log with it. A key held down from then on repeats that Cancel, also once
-    // the run is over.
-    if (e->matches(QKeySequence::Cancel) && (m_pBatch || (e->isAutoRepeat() && m_bEscapeHeldForRun))) {
-        if (m_pBatch)
-            m_bStopBatch = true;
-        m_bEscapeHeldForRun = true;
-        return;
-    }
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (!enter || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         QDialog::keyPressEvent(e);

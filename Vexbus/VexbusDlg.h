@@ -121,7 +121,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
 
 private:
     // The tests' and benchmarks' one view of the controls and the data byte.
@@ -174,7 +173,5 @@ private:
     // The running batch's progress window; null when no batch runs.
     CProgressWnd* m_pBatch = nullptr;
     bool m_bStopBatch = false;
-    // An Escape that a run took is still held down.
-    bool m_bEscapeHeldForRun = false;
     std::optional<int> m_closeRequest;
 };

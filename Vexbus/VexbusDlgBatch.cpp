@@ -2,6 +2,7 @@
 #include "Vexbus/VexbusDlg.h"
 
 #include "Vexbus/BatchFile.h"
+#include "Vexbus/RunEscape.h"
 #include "platform/PlainFile.h"
 #include "platform/TextScan.h"
 #include "platform/UiServices.h"
@@ -127,6 +128,7 @@ void CVexbusDlg::RunBatch(std::FILE* file)
     wnd.SetRange(0, static_cast<int>(std::min<long long>(readCount, INT_MAX)), 1);
     m_pBatch = &wnd;
     m_bStopBatch = false;
+    auto* escape = new RunEscape(this);
 
     std::string target;
     bool seeking = false;
@@ -152,7 +154,7 @@ void CVexbusDlg::RunBatch(std::FILE* file)
         wnd.SetText("Writing line %lld - %s", lineNumber, line);
         wnd.StepIt();
         wnd.PumpMessages(true);
-        if (wnd.IsCancelled() || m_bStopBatch)
+        if (wnd.IsCancelled() || m_bStopBatch || escape->Cancelled())
             break;
 
         if (first.empty())
@@ -172,5 +174,6 @@ void CVexbusDlg::RunBatch(std::FILE* file)
             ExecuteCommand(line);
         }
     }
+    escape->RunEnded();
     m_pBatch = nullptr;
 }

@@ -11,6 +11,8 @@ shift $(( $# > 2 ? 2 : $# ))
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libusb-1.0-0-dev googletest libgtest-dev
           libgmock-dev libx11-dev fonts-arphic-uming xvfb xauth)
+# The keyboard tests: keys typed through the X server's test extension, windows managed by openbox.
+packages+=(libxtst-dev openbox)
 # The benchmarks (bench/, scripts/bench.sh).
 packages+=(libbenchmark-dev libxdamage-dev)
 

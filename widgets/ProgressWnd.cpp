@@ -87,16 +87,6 @@ std::size_t WholeUtf8(const char* text, std::size_t length)
     return length - (start - 1) < need ? start - 1 : length;
 }
 
-bool IsEscapeKey(const QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride: return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
-    default: return false;
-    }
-}
-
 // Both bar kinds are drawn by one style sheet so that they look alike but for the segments.
 const char* const SmoothBarStyle = "QProgressBar { border: 1px solid palette(dark); background: palette(base); }"
                                    "QProgressBar::chunk { background: palette(highlight); }";
@@ -547,10 +537,6 @@ bool CProgressWnd::HoldAfterCancel(QObject* watched, QEvent* event)
     const bool fresh = event->spontaneous() ? watched->isWindowType() : event != m_pCancelEvent;
     if (!fresh)
         return false;
-    // Escape typed again after it cancelled (pressed twice, or held down) is the same request:
-    // held for later, it would reach whatever comes after the run.
-    if (m_bEscapeCancels && IsEscapeKey(event))
-        return true;
     m_held.emplace_back(watched, event->clone());
     return true;
 }

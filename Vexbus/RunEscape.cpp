@@ -1,0 +1,91 @@
+#include "Vexbus/RunEscape.h"
+
+#include "platform/KeyState.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QTimerEvent>
+
+#include <utility>
+
+namespace {
+
+// Longer than the time between two quick presses, and than a key's delay before it repeats.
+constexpr int kGraceMs = 1000;
+
+} // namespace
+
+RunEscape::RunEscape(QObject* owner) : QObject(owner)
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+RunEscape::~RunEscape()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void RunEscape::RunEnded()
+{
+    m_bRunning = false;
+    m_grace.start(kGraceMs, this);
+}
+
+bool RunEscape::Held() const
+{
+    // The window system knows best: the release of a key whose window went away while it was
+    // down reaches none of the program's windows.
+    return IsKeyDown(m_scanCode).value_or(m_bHeld);
+}
+
+bool RunEscape::eventFilter(QObject*, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape)
+            return false;
+        if (event->type() == QEvent::KeyPress) {
+            m_bHeld = true;
+            m_scanCode = key->nativeScanCode();
+            if (m_bRunning)
+                m_bCancelled = true;
+            else
+                m_grace.start(kGraceMs, this);
+        }
+        // Accepted, so that no shortcut takes the key either.
+        event->accept();
+        return true;
+    }
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) {
+            m_bHeld = false;
+            if (!m_bRunning)
+                m_grace.start(kGraceMs, this);
+        }
+        return false;
+    }
+    default: return false;
+    }
+}
+
+void RunEscape::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_grace.timerId()) {
+        QObject::timerEvent(event);
+        return;
+    }
+    // Still down: its repeats, or its next press, are still the run's.
+    if (Held())
+        return;
+    // Let go, though its release never came: the second counts from now.
+    if (std::exchange(m_bHeld, false))
+        return;
+    m_grace.stop();
+    QCoreApplication::instance()->removeEventFilter(this);
+    deleteLater();
+}
