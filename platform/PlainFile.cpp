@@ -10,17 +10,33 @@
 
 namespace {
 
-bool Plain(const struct stat& file, const struct statfs& system)
+// The kernel's own, not in its exported header.
+constexpr unsigned long kConfigfsMagic = 0x62656570;
+constexpr unsigned long kFusectlMagic = 0x65735543;
+
+// The file systems through which the kernel is read and set.
+bool KernelInterface(unsigned long type)
 {
-    if (!S_ISREG(file.st_mode))
-        return false;
-    switch (system.f_type) {
+    switch (type) {
     case PROC_SUPER_MAGIC:
     case SYSFS_MAGIC:
     case DEBUGFS_MAGIC:
-    case TRACEFS_MAGIC: return false;
-    default: return true;
+    case TRACEFS_MAGIC:
+    case CGROUP_SUPER_MAGIC:
+    case CGROUP2_SUPER_MAGIC:
+    case SECURITYFS_MAGIC:
+    case BPF_FS_MAGIC:
+    case kConfigfsMagic:
+    case PSTOREFS_MAGIC:
+    case EFIVARFS_MAGIC:
+    case kFusectlMagic: return true;
+    default: return false;
     }
+}
+
+bool Plain(const struct stat& file, const struct statfs& system)
+{
+    return S_ISREG(file.st_mode) && !KernelInterface(static_cast<unsigned long>(system.f_type));
 }
 
 bool PlainDescriptor(int fd)

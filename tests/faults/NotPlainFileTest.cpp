@@ -5,13 +5,16 @@
 #include "FaultFixture.h"
 #include "VexbusDlgProbe.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <ostream>
 #include <stop_token>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -24,13 +27,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Made { Fifo, Socket, Folder, None };
+// What the test makes, or finds, for the path of a case.
+enum class Made { Fifo, Socket, Folder, None, OnFileSystem };
 
 struct NotPlain {
     const char* name;
     int button;
     Made made;
-    // Made in the test's folder under this name, or the path itself.
+    // Made in the test's folder under this name, the path itself, or the type of the file system
+    // on which a readable file is looked for.
     const char* path;
 };
 
@@ -52,6 +57,14 @@ const NotPlain kPaths[] = {
     {"LoadKernelLog", kLoad, Made::None, "/proc/kmsg"},
     {"LoadProcessStatus", kLoad, Made::None, "/proc/self/status"},
     {"LoadSysfsFile", kLoad, Made::None, "/sys/kernel/uevent_seqnum"},
+    {"LoadCgroupFile", kLoad, Made::OnFileSystem, "cgroup"},
+    {"LoadCgroup2File", kLoad, Made::OnFileSystem, "cgroup2"},
+    {"LoadSecurityfsFile", kLoad, Made::OnFileSystem, "securityfs"},
+    {"LoadBpfFsFile", kLoad, Made::OnFileSystem, "bpf"},
+    {"LoadConfigfsFile", kLoad, Made::OnFileSystem, "configfs"},
+    {"LoadPstoreFile", kLoad, Made::OnFileSystem, "pstore"},
+    {"LoadEfivarfsFile", kLoad, Made::OnFileSystem, "efivarfs"},
+    {"LoadFusectlFile", kLoad, Made::OnFileSystem, "fusectl"},
     {"SaveFifo", kSave, Made::Fifo, "pipe.bat"},
     {"SaveNullDevice", kSave, Made::None, "/dev/null"},
     {"SaveFolder", kSave, Made::Folder, "folder.bat"},
@@ -59,6 +72,36 @@ const NotPlain kPaths[] = {
     {"SaveLogsNullDevice", kSaveLogs, Made::None, "/dev/null"},
     {"SaveLogsFolder", kSaveLogs, Made::Folder, "folder.txt"},
 };
+
+// A regular file that this process may read, at the top of a mount of the file system type or one
+// folder down; empty when no such mount holds one.
+std::string ReadableFileOn(const std::string& type)
+{
+    std::ifstream mounts("/proc/self/mounts");
+    std::vector<fs::path> folders;
+    for (std::string device, point, mountType, rest;
+         mounts >> device >> point >> mountType && std::getline(mounts, rest);)
+        if (mountType == type)
+            folders.emplace_back(point);
+    for (int depth = 0; depth < 2; ++depth) {
+        std::vector<fs::path> below;
+        for (const fs::path& folder : folders) {
+            std::error_code ec;
+            std::vector<fs::path> entries;
+            for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec))
+                entries.push_back(entry.path());
+            std::sort(entries.begin(), entries.end());
+            for (const fs::path& entry : entries) {
+                if (fs::is_regular_file(entry, ec) && ::access(entry.c_str(), R_OK) == 0)
+                    return entry.string();
+                if (fs::is_directory(entry, ec) && !fs::is_symlink(entry, ec))
+                    below.push_back(entry);
+            }
+        }
+        folders = std::move(below);
+    }
+    return {};
+}
 
 // Opens the pipe's writing end whenever a reader waits at it, and closes it at once: a reader
 // blocked in its open goes on and finds the end of the file, so that a blocking Load fails the
@@ -104,6 +147,11 @@ protected:
         case Made::None:
             if (!fs::exists(path))
                 GTEST_SKIP() << path << " is not on this system";
+            break;
+        case Made::OnFileSystem:
+            path = ReadableFileOn(c.path);
+            if (path.empty())
+                GTEST_SKIP() << "no readable file on a mount of " << c.path << " on this system";
             break;
         }
         type = fs::status(path).type();
