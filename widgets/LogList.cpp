@@ -76,6 +76,8 @@ void LogList::DeleteAllItems()
 {
     m_model->DeleteAllItems();
     m_offset = 0;
+    // Scrolled sideways, the list would show the next short line off to its left.
+    horizontalScrollBar()->setValue(0);
     CatchUp();
 }
 

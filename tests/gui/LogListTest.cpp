@@ -252,6 +252,22 @@ TEST(LogListTest, AFitCountsATabAsFarAsItsTabStop)
     EXPECT_EQ(Column(list), Needs(list, 40));
 }
 
+// A line of a file written in Latin-1 (degree signs), or of characters cut short, holds bytes
+// that are no UTF-8: each is drawn as a replacement character, and a fit counts it so.
+TEST(LogListTest, AFitCountsEachByteThatIsNoUtf8AsTheCharacterDrawnForIt)
+{
+    for (const std::string& odd : {std::string(120, '\xB0'), std::string(60, '\xE2') + std::string(60, '\x82')}) {
+        std::vector<std::string> lines(20, "i2cw 1a 10 01 -> written at the start of the run, line 0001");
+        lines.push_back(odd);
+        ShownList shown(lines);
+        LogList& list = shown.list;
+        ASSERT_GT(Needs(list, 20), Needs(list, 0));
+
+        DoubleClickDivider(list);
+        EXPECT_GE(Column(list), Needs(list, 20));
+    }
+}
+
 // Until the user sizes the column, it is as wide as the list's client area, with the vertical
 // scroll bar or without; from then on it keeps the user's width.
 TEST(LogListTest, TheColumnFillsTheListUntilTheUserSizesIt)
@@ -298,4 +314,29 @@ TEST_F(DialogFixture, ALongLogLineIsReadWholeAfterAFit)
 
     DoubleClickDivider(list);
     EXPECT_GE(Column(list), Needs(list, row));
+}
+
+// Clear takes the list back to its left edge, so that the next line shows; the column keeps the
+// width the user gave it.
+TEST_F(DialogFixture, ClearScrollsTheListBackToItsLeftEdge)
+{
+    LogList& list = *Probe(*dlg).Log();
+    dlg->AddLog("start to load bat file -- /home/engineer/boards/rev-c/bring-up/" + std::string(120, 'x') + ".bat");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list.model()->rowCount() == list.GetItemCount(); }, 1000));
+    DoubleClickDivider(list);
+    const int fitted = Column(list);
+    QScrollBar* across = list.horizontalScrollBar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return across->maximum() > 0; }, 1000));
+    across->setValue(across->maximum());
+
+    Click(CVexbusDlg::IDC_CLEAR);
+    Type(CVexbusDlg::IDC_CMDLINE, QStringLiteral("i2cr 1a 00"));
+    QTest::keyClick(Edit(CVexbusDlg::IDC_CMDLINE), Qt::Key_Return);
+    ASSERT_EQ(list.GetItemCount(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list.model()->rowCount() == 1; }, 1000));
+
+    EXPECT_EQ(across->value(), 0);
+    EXPECT_EQ(list.visualRect(list.model()->index(0, 0)).left(), 0);
+    EXPECT_EQ(list.header()->sectionViewportPosition(0), 0);
+    EXPECT_EQ(Column(list), fitted);
 }
