@@ -5,19 +5,18 @@
 #include "RatioReporter.h"
 
 #include "Ch341Emulator.h"
+#include "ProfileFolder.h"
 #include "ScriptedResponder.h"
 #include "Vexbus/VexbusDlg.h"
 #include "platform/UiServices.h"
 
 #include <QApplication>
-#include <QByteArray>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,11 +44,10 @@ int main(int argc, char** argv)
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::string configTemplate = (std::filesystem::temp_directory_path() / "vexbus-bench-XXXXXX").string();
-    const char* folder = mkdtemp(configTemplate.data());
-    if (!folder)
+    const ProfileFolder profile("vexbus-bench");
+    if (profile.Path().empty())
         return EXIT_FAILURE;
-    qputenv("XDG_CONFIG_HOME", QByteArray(folder));
+    const char* folder = profile.Path().c_str();
 
     RatioReporter::Verdict verdict;
     std::size_t unexpectedBoxes = 0;
@@ -90,8 +88,6 @@ int main(int argc, char** argv)
         unexpectedBoxes = ui.boxes.size();
         SetUiResponder(nullptr);
     }
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
     // A smoke run fails only when a benchmark could not give its figure.
     if (unexpectedBoxes > 0 || !verdict.figures)
         return EXIT_FAILURE;

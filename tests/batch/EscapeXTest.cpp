@@ -5,6 +5,7 @@
 // window manager (openbox), and a thread of the test types and clicks through the server's test
 // extension (XTest) as the user's keyboard and mouse do.
 #include "BatchFixture.h"
+#include "ProfileFolder.h"
 #include "ScriptedResponder.h"
 
 #include <QAbstractNativeEventFilter>
@@ -17,7 +18,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <stop_token>
@@ -416,22 +416,11 @@ int main(int argc, char** argv)
     // through the X server (and keep what it read there until the process ends).
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
 
-    std::string configTemplate = (std::filesystem::temp_directory_path() / "vexbus-test-XXXXXX").string();
-    const char* configDir = mkdtemp(configTemplate.data());
-    if (!configDir)
+    const ProfileFolder profile("vexbus-test");
+    if (profile.Path().empty())
         return EXIT_FAILURE;
-    qputenv("XDG_CONFIG_HOME", QByteArray(configDir));
 
-    int result = EXIT_FAILURE;
-    {
-        QApplication app(argc, argv);
-        // Takes the boxes of start-up, as the program's first responder does.
-        ScriptedResponder first;
-        SetUiResponder(&first);
-        SetUiResponder(nullptr);
-        result = RUN_ALL_TESTS();
-    }
-    std::error_code ec;
-    std::filesystem::remove_all(configDir, ec);
-    return result;
+    QApplication app(argc, argv);
+    TakeStartUpBoxes();
+    return RUN_ALL_TESTS();
 }

@@ -32,3 +32,11 @@ void ScriptedResponder::Sleep(unsigned milliseconds)
     else
         UiResponder::Sleep(milliseconds);
 }
+
+std::vector<ScriptedResponder::Box> TakeStartUpBoxes()
+{
+    ScriptedResponder first;
+    SetUiResponder(&first);
+    SetUiResponder(nullptr);
+    return first.boxes;
+}

@@ -34,3 +34,7 @@ public:
     // Runs while a file dialog is up, before its queued answer is given.
     std::function<void(const FileDialogRequest&)> onFileDialog;
 };
+
+// Takes the boxes that the link objects raised while the globals were built, as the program's
+// first responder does.
+std::vector<ScriptedResponder::Box> TakeStartUpBoxes();

@@ -1,14 +1,12 @@
+#include "ProfileFolder.h"
 #include "ScriptedResponder.h"
 #include "StartUpBoxes.h"
 
 #include <QApplication>
-#include <QByteArray>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 
 std::vector<ScriptedResponder::Box> g_startUpBoxes;
 
@@ -18,26 +16,13 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    std::string configTemplate = (std::filesystem::temp_directory_path() / "vexbus-test-XXXXXX").string();
-    const char* configDir = mkdtemp(configTemplate.data());
-    if (!configDir)
+    const ProfileFolder profile("vexbus-test");
+    if (profile.Path().empty())
         return EXIT_FAILURE;
-    qputenv("XDG_CONFIG_HOME", QByteArray(configDir));
 
-    int result = EXIT_FAILURE;
-    {
-        QApplication app(argc, argv);
-        // Takes the boxes that the link objects raised while the globals were built, as the
-        // program's first responder does.
-        ScriptedResponder first;
-        SetUiResponder(&first);
-        SetUiResponder(nullptr);
-        g_startUpBoxes = first.boxes;
+    QApplication app(argc, argv);
+    g_startUpBoxes = TakeStartUpBoxes();
 
-        testing::InitGoogleTest(&argc, argv);
-        result = RUN_ALL_TESTS();
-    }
-    std::error_code ec;
-    std::filesystem::remove_all(configDir, ec);
-    return result;
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
