@@ -16,8 +16,12 @@ constexpr int kGraceMs = 1000;
 
 } // namespace
 
-RunEscape::RunEscape(QObject* owner) : QObject(owner)
+RunEscape::RunEscape(QObject* owner)
 {
+    // One run's Escape at a time: a new run takes over from the last one's grace.
+    for (RunEscape* last : owner->findChildren<RunEscape*>(Qt::FindDirectChildrenOnly))
+        delete last;
+    setParent(owner);
     QCoreApplication::instance()->installEventFilter(this);
 }
 

@@ -15,7 +15,7 @@ class QTimerEvent;
 // main window and end the program, and the run's log with it.
 //
 // Made by the run with the dialog as owner (which takes it along if the program ends first); it
-// goes by itself once its time is over.
+// goes by itself once its time is over, or when the next run makes its own.
 class RunEscape : public QObject {
     Q_OBJECT
 
