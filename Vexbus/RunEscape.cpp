@@ -1,22 +1,25 @@
 #include "Vexbus/RunEscape.h"
 
+#include "platform/EventWindow.h"
 #include "platform/KeyState.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QTimerEvent>
+#include <QWidget>
 
 #include <utility>
 
 namespace {
 
-// Longer than the time between two quick presses, and than a key's delay before it repeats.
+// Longer than the time between two quick presses, and than a key's delay before it repeats. Kept
+// by a precise timer: a coarse one may fire some 5% early.
 constexpr int kGraceMs = 1000;
 
 } // namespace
 
-RunEscape::RunEscape(QObject* owner)
+RunEscape::RunEscape(QWidget* owner) : m_pOwner(owner)
 {
     // One run's Escape at a time: a new run takes over from the last one's grace.
     for (RunEscape* last : owner->findChildren<RunEscape*>(Qt::FindDirectChildrenOnly))
@@ -34,7 +37,7 @@ RunEscape::~RunEscape()
 void RunEscape::RunEnded()
 {
     m_bRunning = false;
-    m_grace.start(kGraceMs, this);
+    m_grace.start(kGraceMs, Qt::PreciseTimer, this);
 }
 
 bool RunEscape::Held() const
@@ -44,7 +47,7 @@ bool RunEscape::Held() const
     return IsKeyDown(m_scanCode).value_or(m_bHeld);
 }
 
-bool RunEscape::eventFilter(QObject*, QEvent* event)
+bool RunEscape::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
@@ -55,11 +58,12 @@ bool RunEscape::eventFilter(QObject*, QEvent* event)
         if (event->type() == QEvent::KeyPress) {
             m_bHeld = true;
             m_scanCode = key->nativeScanCode();
-            if (m_bRunning)
-                m_bCancelled = true;
-            else
-                m_grace.start(kGraceMs, this);
+            if (!m_bRunning)
+                m_grace.start(kGraceMs, Qt::PreciseTimer, this);
         }
+        // During the run the progress window decides what Escape does.
+        if (m_bRunning || !IsForWindow(watched, m_pOwner))
+            return false;
         // Accepted, so that no shortcut takes the key either.
         event->accept();
         return true;
@@ -69,7 +73,7 @@ bool RunEscape::eventFilter(QObject*, QEvent* event)
         if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) {
             m_bHeld = false;
             if (!m_bRunning)
-                m_grace.start(kGraceMs, this);
+                m_grace.start(kGraceMs, Qt::PreciseTimer, this);
         }
         return false;
     }

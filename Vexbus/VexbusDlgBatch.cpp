@@ -154,7 +154,7 @@ void CVexbusDlg::RunBatch(std::FILE* file)
         wnd.SetText("Writing line %lld - %s", lineNumber, line);
         wnd.StepIt();
         wnd.PumpMessages(true);
-        if (wnd.IsCancelled() || m_bStopBatch || escape->Cancelled())
+        if (wnd.IsCancelled() || m_bStopBatch)
             break;
 
         if (first.empty())

@@ -14,6 +14,9 @@ std::optional<bool> IsKeyDown(std::uint32_t nativeScanCode)
     if (!x11 || nativeScanCode < 8 || nativeScanCode > 255)
         return std::nullopt;
     xcb_connection_t* connection = x11->connection();
+    // A platform plugin may offer the interface without a connection of its own.
+    if (!connection)
+        return std::nullopt;
     const std::unique_ptr<xcb_query_keymap_reply_t, decltype(&std::free)>
         keymap(xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr), &std::free);
     if (!keymap)

@@ -1,5 +1,6 @@
 #include "widgets/ProgressWnd.h"
 
+#include "platform/EventWindow.h"
 #include "platform/UiServices.h"
 
 #include <QApplication>
@@ -474,10 +475,12 @@ void CProgressWnd::PumpMessages(bool escapeCancels)
         QCoreApplication::sendPostedEvents();
     }
     --m_nPumpDepth;
-    m_nPumpLevel = outerLevel;
-    m_bEscapeCancels = outerEscapeCancels;
-    if (m_nPumpDepth == 0)
+    if (m_nPumpDepth > 0) {
+        m_nPumpLevel = outerLevel;
+        m_bEscapeCancels = outerEscapeCancels;
+    } else {
         m_pCancelEvent = nullptr;
+    }
 }
 
 bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
@@ -486,21 +489,27 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
         return OnClose(event);
     if (event->type() == QEvent::WindowStateChange)
         OnStateChange(watched);
-    if (m_bAwaitingExposure && event->isInputEvent()) {
+    if (!event->isInputEvent())
+        return false;
+    if (m_bAwaitingExposure) {
         m_held.emplace_back(watched, event->clone());
         return true;
     }
-    if (m_nPumpDepth == 0 || !event->isInputEvent() || QThread::currentThread()->loopLevel() != m_nPumpLevel)
+
+    const int level = QThread::currentThread()->loopLevel();
+    const bool pumped = m_nPumpDepth > 0 && level == m_nPumpLevel;
+    // A box's loop (or a dialog's that a dispatched click opened) that goes on for a moment after
+    // its window has gone: what it dispatches to the main window or this one would have waited
+    // for the pump. Its own window's input is the box's.
+    const bool nested = level > m_nPumpLevel && (IsForWindow(watched, m_wnd) || IsForWindow(watched, m_pMainWnd));
+    if (!pumped && !nested)
         return false;
+    if (IsCallersEscape(event))
+        return OnEscape(event);
     if (m_bCancel)
         return HoldAfterCancel(watched, event);
 
-    if (event->type() == QEvent::KeyPress) {
-        if (m_bEscapeCancels && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            m_pCancelEvent = event;
-            OnCancel();
-        }
-    } else if (event->type() == QEvent::MouseButtonRelease && m_bModal && m_wnd) {
+    if (pumped && event->type() == QEvent::MouseButtonRelease && m_bModal && m_wnd) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QRect button(m_btnCancel->mapToGlobal(QPoint(0, 0)), m_btnCancel->size());
         if (mouse->button() == Qt::LeftButton && button.contains(mouse->globalPosition().toPoint())) {
@@ -509,6 +518,27 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return false;
+}
+
+bool CProgressWnd::IsCallersEscape(const QEvent* event) const
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return m_bEscapeCancels && m_wnd && static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    default: return false;
+    }
+}
+
+bool CProgressWnd::OnEscape(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && !m_bCancel)
+        OnCancel();
+    // Pressed again or held down, it is the same request: let through, it would reach the main
+    // window, which ends the program on Escape. Accepted, so that no shortcut takes it either.
+    event->accept();
+    return true;
 }
 
 void CProgressWnd::OnStateChange(QObject* watched)

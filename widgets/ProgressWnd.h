@@ -59,9 +59,12 @@ public:
     // (queued clicks and keys, calls, repaints) goes out on every call; the window system is
     // asked once per tick of the system's coarse clock (a few milliseconds), since asking costs a
     // system call that would take more than a batch line itself.
-    // Only what this pump itself dispatches counts: an Escape in a dialog that a dispatched
-    // click opened belongs to that dialog. Once the pump cancels, the user's clicks and keys
-    // still pending are held back, and go out when the window is destroyed, after the run.
+    // With escapeCancels, Escape typed into the main window or this one is the Cancel button's,
+    // dispatched by the pump or by a loop nested in the caller's work (a box's, once the box has
+    // gone): it cancels, and neither it nor any Escape after it reaches a window. An Escape typed
+    // into a box or dialog with a loop of its own is that box's. Once the pump cancels, the
+    // user's clicks and keys still pending are held back, and go out when the window is
+    // destroyed, after the work.
     void PumpMessages(bool escapeCancels);
     bool IsCancelled() const { return m_bCancel; }
 
@@ -82,6 +85,11 @@ private:
     void RestoreIfMinimisedAlone();
     // A close request on the window: the Cancel button's work.
     bool OnClose(QEvent* event);
+    // Whether the input event, for the pump or a loop nested in the caller's work, is an Escape
+    // that the latest pump's caller takes as its Cancel.
+    bool IsCallersEscape(const QEvent* event) const;
+    // Takes that Escape: the first press cancels; none goes on to a window.
+    bool OnEscape(QEvent* event);
     // Whether the input event, dispatched by the pump after its cancel, is to be held back.
     bool HoldAfterCancel(QObject* watched, QEvent* event);
     void ReleaseHeld();
@@ -129,10 +137,11 @@ private:
     // The caption that waits for the pace; null when the window shows the latest.
     QString m_pendingCaption;
 
+    // What the latest pump was asked, and the thread's event-loop level it dispatched at: they
+    // stay after it returns, for the loops nested in the caller's work until the next pump.
     bool m_bEscapeCancels = false;
-    int m_nPumpDepth = 0;
-    // The thread's event-loop level that the pump dispatches at.
     int m_nPumpLevel = 0;
+    int m_nPumpDepth = 0;
     // The event whose dispatch cancelled, when the pump saw it do so; it is dispatched whole.
     const QEvent* m_pCancelEvent = nullptr;
     // The input held back after a cancel or while the window awaits its exposure, for its

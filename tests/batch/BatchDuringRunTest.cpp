@@ -3,11 +3,13 @@
 #include "BatchFixture.h"
 #include "VexbusDlgProbe.h"
 #include "platform/QtUiResponder.h"
+#include "tqRegs/TQ7730Register.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <deque>
 #include <ostream>
 
@@ -201,50 +203,139 @@ TEST_F(BatchFixture, ProgressWindowShowsTheDelayLineWhileItWaits)
     EXPECT_EQ(seenAtSleep, std::vector<std::string>{"Writing line 2 - delay 3e8\n"});
 }
 
-// A click on Enter made right after the one on Cancel runs after the run, not inside it.
-TEST_F(BatchFixture, ClickQueuedBehindCancelRunsAfterTheDoneLine)
+namespace {
+
+struct PendingCase {
+    const char* name;
+    // Escape in the main window, else a click on the progress window's Cancel.
+    bool escape;
+    // The TQ7730 export's pump, else a batch run's.
+    bool exportRun;
+};
+
+void PrintTo(const PendingCase& c, std::ostream* os)
 {
-    const std::string path = WriteFile("run.txt", "i2cw 1a 10 01\npause\ni2cw 1a 11 02\n");
+    *os << c.name;
+}
+
+class InputBehindTheCancel : public BatchFixture, public testing::WithParamInterface<PendingCase> {};
+
+} // namespace
+
+// A click on Enter made right after the cancel runs after the run, not inside it, whichever way
+// the user cancels and whichever work the progress window shows; the Escape does not end the
+// dialog either.
+TEST_P(InputBehindTheCancel, ClickQueuedBehindTheCancelRunsAfterTheRun)
+{
+    const PendingCase& c = GetParam();
     Probe(*dlg).CmdLine()->setText(QStringLiteral("i2cw 1a 20 05"));
-    atBox = [this](int) {
-        PostClick(CancelButton(Popup()));
+    const auto cancelThenEnter = [this, &c] {
+        if (c.escape)
+            PostKey(dlg->focusWidget(), Qt::Key_Escape, QStringLiteral("\x1b"));
+        else
+            PostClick(CancelButton(Popup()));
         PostClick(Button(CVexbusDlg::IDC_ENTER));
     };
 
-    Load(path);
+    std::vector<std::string> before;
+    if (c.exportRun) {
+        // Two registers into the first pass: its pump dispatches them.
+        bool posted = false;
+        emulator.SetPlugSource([this, &posted, &cancelThenEnter] {
+            if (!posted && emulator.Transactions().size() == 4) {
+                posted = true;
+                cancelThenEnter();
+            }
+            return true;
+        });
+        std::FILE* file = std::tmpfile();
+        ASSERT_NE(file, nullptr);
+        g_tq7730Register.WriteAllRegister(file);
+        emulator.SetPlugSource(nullptr);
+        std::rewind(file);
+        int lines = 0;
+        for (char line[64]; std::fgets(line, sizeof line, file);)
+            ++lines;
+        std::fclose(file);
+        EXPECT_LT(lines, 100) << "the export was cancelled";
+        before = Log();
+    } else {
+        const std::string path = WriteFile("run.txt", "i2cw 1a 10 01\npause\ni2cw 1a 11 02\n");
+        atBox = [&cancelThenEnter](int) { cancelThenEnter(); };
+        Load(path);
+        before = Log();
+        EXPECT_EQ(RunLog(path), std::vector<std::string>{"i2cw 1a 10 01"});
+    }
+    EXPECT_NE(before.back(), "i2cw 1a 20 05") << "the click ran inside the run";
     QCoreApplication::processEvents();
 
-    const std::vector<std::string> lines = Log();
-    ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
-              (std::vector<std::string>{"i2cw 1a 10 01", Done(path), "i2cw 1a 20 05"}));
-    EXPECT_EQ(Writes(), (std::vector<std::string>{"1a 10 01", "1a 20 05"}));
+    before.push_back("i2cw 1a 20 05");
+    EXPECT_EQ(Log(), before);
+    EXPECT_EQ(Writes().back(), "1a 20 05");
+    EXPECT_TRUE(dlg->isVisible());
 }
 
-// Escape in a dialog up during the run (the file dialog of a Save clicked meanwhile) is the run's
-// too: the dialog stays until its own buttons end it, and the run stops before its next line.
-TEST_F(BatchFixture, EscapeInADialogOpenedDuringTheRunIsTheRunsCancel)
+INSTANTIATE_TEST_SUITE_P(Cancels, InputBehindTheCancel,
+                         testing::Values(PendingCase{"CancelButton", false, false}, PendingCase{"Escape", true, false},
+                                         PendingCase{"EscapeInTheTQ7730Export", true, true}),
+                         [](const testing::TestParamInfo<PendingCase>& info) { return std::string(info.param.name); });
+
+namespace {
+
+struct DialogEscapeCase {
+    const char* name;
+    // A second press comes once the dialog has gone, before its loop ends: it reaches the main window.
+    bool twice;
+    std::vector<std::string> writes;
+};
+
+void PrintTo(const DialogEscapeCase& c, std::ostream* os)
 {
+    *os << c.name;
+}
+
+class EscapeInADialogDuringTheRun : public BatchFixture, public testing::WithParamInterface<DialogEscapeCase> {};
+
+} // namespace
+
+// Escape in a dialog up during the run (the file dialog of a Save clicked meanwhile) is the
+// dialog's: it closes it, and the run goes on. A second press that reaches the main window once
+// the dialog has gone is the run's Cancel, and the program stays.
+TEST_P(EscapeInADialogDuringTheRun, ClosesTheDialogAndASecondPressCancelsTheRun)
+{
+    const DialogEscapeCase& c = GetParam();
     const std::string path = WriteFile("run.txt", "i2cw 1a 10 01\npause\ni2cw 1a 11 02\n");
-    bool stayed = false;
-    ui.onFileDialog = [this, &stayed](const FileDialogRequest&) {
+    int dialogResult = -1;
+    ui.onFileDialog = [this, &c, &dialogResult](const FileDialogRequest& request) {
+        if (request.open)
+            return; // Load's
+        QWidget* mainFocus = dlg->focusWidget();
         QDialog dialog(dlg.get());
-        QTimer::singleShot(0, &dialog, [&dialog] { PostKey(&dialog, Qt::Key_Escape, QStringLiteral("\x1b")); });
-        QTimer::singleShot(50, &dialog, [&dialog, &stayed] {
-            stayed = dialog.isVisible();
-            dialog.reject();
+        QTimer::singleShot(0, &dialog, [&dialog, &c, mainFocus] {
+            PostKey(&dialog, Qt::Key_Escape, QStringLiteral("\x1b"));
+            if (c.twice)
+                PostKey(mainFocus, Qt::Key_Escape, QStringLiteral("\x1b"));
         });
-        dialog.exec();
+        // Ends a dialog that did not take its Escape, with a result of its own.
+        QTimer::singleShot(1000, &dialog, [&dialog] { dialog.done(2); });
+        dialogResult = dialog.exec();
     };
     atBox = [this](int) { PostClick(Button(CVexbusDlg::IDC_SAVE)); };
 
     Load(path);
+    QCoreApplication::processEvents();
 
-    EXPECT_TRUE(stayed) << "the dialog took the Escape";
+    EXPECT_EQ(dialogResult, QDialog::Rejected) << "the dialog took its Escape";
     EXPECT_EQ(ui.fileRequests.size(), 2u) << "Load's, then Save's";
-    EXPECT_EQ(Writes(), (std::vector<std::string>{"1a 10 01"}));
+    EXPECT_EQ(Writes(), c.writes);
     EXPECT_TRUE(dlg->isVisible());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, EscapeInADialogDuringTheRun,
+    testing::Values(DialogEscapeCase{"Once", false, {"1a 10 01", "1a 11 02"}},
+                    DialogEscapeCase{"TwiceTheSecondInTheMainWindow", true, {"1a 10 01"}}),
+    [](const testing::TestParamInfo<DialogEscapeCase>& info) { return std::string(info.param.name); });
 
 // Every box the user must answer during a run opens above the progress window, which stays on
 // top of other windows, and stays above it as the progress window's own: the pause line's box

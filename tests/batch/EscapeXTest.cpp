@@ -1,21 +1,26 @@
-// Escape pressed twice or held down during a batch run, typed on the keyboard of a real X server.
-// There the first press ends the run at once, so the second press, or the repeats of a held key,
-// come when no run is up any more, to whichever window then has the focus; key events queued by
-// the test itself cannot come in that order. Each test starts its own X server (Xvfb) with a
-// window manager (openbox), and a thread of the test types and clicks through the server's test
-// extension (XTest) as the user's keyboard and mouse do.
+// Escape during a batch run, typed on the keyboard of a real X server. There the first press ends
+// the run at once, so a second press, or the repeats of a held key, come when no run is up any
+// more, to whichever window then has the focus; a box closed by Escape lets the next press reach
+// the window under it; and what the user typed while a delay blocked the program comes all at
+// once. Key events queued by the test itself cannot come in those orders. Each test starts its
+// own X server (Xvfb) with a window manager (openbox), and a thread of the test types and clicks
+// through the server's test extension (XTest) as the user's keyboard and mouse do.
 #include "BatchFixture.h"
 #include "ProfileFolder.h"
 #include "ScriptedResponder.h"
+#include "platform/QtUiResponder.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QByteArray>
+#include <QMessageBox>
+#include <QPoint>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <optional>
@@ -23,6 +28,7 @@
 #include <stop_token>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <X11/Xatom.h>
@@ -32,33 +38,49 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
-
-extern char** environ;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-// A child process with its output thrown away; -1 when it cannot be started.
+// A child process with its output thrown away, which goes with the test however the test ends (a
+// time-out kills it, a failed check aborts it); -1 when it cannot be started.
 pid_t Spawn(std::vector<std::string> args)
 {
     std::vector<char*> argv;
     for (std::string& arg : args)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int error = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return error == 0 ? pid : -1;
+    // Tells the parent why the program could not be run; closed by a successful exec.
+    int status[2];
+    if (::pipe2(status, O_CLOEXEC) != 0)
+        return -1;
+    const pid_t parent = ::getpid();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent)
+            ::_exit(127);
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
+        ::execvp(argv[0], argv.data());
+        const int error = errno;
+        (void)!::write(status[1], &error, sizeof error);
+        ::_exit(127);
+    }
+    ::close(status[1]);
+    int error = 0;
+    const bool failed = pid < 0 || ::read(status[0], &error, sizeof error) > 0;
+    ::close(status[0]);
+    if (failed && pid > 0)
+        ::waitpid(pid, nullptr, 0);
+    return failed ? -1 : pid;
 }
 
 void Stop(pid_t pid)
@@ -103,7 +125,7 @@ public:
         m_server = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten",
                           "tcp", "-dpi", "96"});
         ::close(fds[1]);
-        const std::string number = ReadLine(fds[0], 20s);
+        const std::string number = m_server < 0 ? std::string() : ReadLine(fds[0], 20s);
         ::close(fds[0]);
         if (m_server < 0) {
             noServer = "Xvfb is not installed (scripts/setup.sh installs it)";
@@ -126,10 +148,14 @@ public:
         int error = 0;
         int major = 0;
         int minor = 0;
-        if (!x || !XTestQueryExtension(x, &event, &error, &major, &minor))
+        if (!x)
+            problem = "the X server takes no connection";
+        else if (!XTestQueryExtension(x, &event, &error, &major, &minor))
             problem = "the X server has no XTest extension";
         else if (!AwaitWindowManager(x))
             problem = "openbox did not start managing windows";
+        else if (!AwaitFocusOnNewWindows(x))
+            problem = "openbox does not give new windows the focus";
         if (x)
             XCloseDisplay(x);
     }
@@ -175,6 +201,30 @@ private:
         return false;
     }
 
+    // Openbox announces itself before it is ready to focus what is mapped: a window mapped in
+    // between (the first test's main window) may never get the focus.
+    static bool AwaitFocusOnNewWindows(Display* x)
+    {
+        for (const Clock::time_point end = Clock::now() + 20s; Clock::now() < end;) {
+            const Window probe = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 40, 40, 0, 0, 0);
+            XMapWindow(x, probe);
+            XFlush(x);
+            bool focused = false;
+            for (const Clock::time_point tried = Clock::now() + 500ms; !focused && Clock::now() < tried;
+                 std::this_thread::sleep_for(10ms)) {
+                Window focus = None;
+                int revert = 0;
+                XGetInputFocus(x, &focus, &revert);
+                focused = focus == probe;
+            }
+            XDestroyWindow(x, probe);
+            XSync(x, False);
+            if (focused)
+                return true;
+        }
+        return false;
+    }
+
     pid_t m_server = -1;
     pid_t m_wm = -1;
 };
@@ -209,6 +259,241 @@ private:
     xcb_keycode_t m_key;
 };
 
+// What the main thread and the user's thread tell each other. The main thread looks at the
+// program every 5 ms, from the pumps of the run, the loops of its boxes and the test's own waits,
+// and at the start of a delay line, which then blocks it.
+struct Shared {
+    std::atomic<unsigned long> popup{0};
+    std::atomic<bool> popupActive{false};
+    std::atomic<bool> mainActive{false};
+    std::atomic<bool> boxActive{false};
+    std::atomic<bool> sleeping{false};
+    // Where the user clicks, on the screen: the centres of Enter and of the progress window's Cancel.
+    std::atomic<QPoint> enter{};
+    std::atomic<QPoint> cancel{};
+    std::atomic<bool> ended{false};
+    std::atomic<Clock::time_point> firstPress{};
+    std::atomic<Clock::time_point> letGo{};
+    std::atomic<Clock::time_point> control{};
+    std::atomic<bool> forced{false};
+    std::atomic<bool> done{false};
+    // Written by the user's thread alone, read once it is over.
+    std::string problem;
+};
+
+// The user's keyboard and mouse, on a connection of their own, with the server's auto-repeat on.
+class XUser {
+public:
+    XUser(std::stop_token stop, Shared& s) : m_stop(std::move(stop)), m_s(s), m_x(XOpenDisplay(g_x->display.c_str()))
+    {
+        if (!m_x) {
+            s.problem = "the user's thread cannot connect to the X server";
+            return;
+        }
+        XAutoRepeatOn(m_x);
+        m_escape = XKeysymToKeycode(m_x, XK_Escape);
+    }
+    ~XUser()
+    {
+        if (m_x)
+            XCloseDisplay(m_x);
+    }
+    XUser(const XUser&) = delete;
+    XUser& operator=(const XUser&) = delete;
+
+    // Whether the user can go on: connected, and nothing went wrong so far.
+    bool Ok() const { return m_x && m_s.problem.empty(); }
+
+    template <class Condition>
+    bool WaitFor(const Condition& condition, std::chrono::milliseconds limit) const
+    {
+        for (const Clock::time_point end = Clock::now() + limit; !m_stop.stop_requested() && Clock::now() < end;
+             std::this_thread::sleep_for(5ms))
+            if (condition())
+                return true;
+        return condition();
+    }
+
+    // Waits, or says what the user did not see.
+    template <class Condition>
+    bool Expect(const Condition& condition, std::chrono::milliseconds limit, const char* otherwise)
+    {
+        if (Ok() && !WaitFor(condition, limit))
+            m_s.problem = otherwise;
+        return Ok();
+    }
+
+    void SleepUntil(Clock::time_point when) const
+    {
+        WaitFor([this, when] { return m_s.ended || Clock::now() >= when; }, 10s);
+    }
+
+    void Key(bool down) const
+    {
+        XTestFakeKeyEvent(m_x, m_escape, down, CurrentTime);
+        XFlush(m_x);
+    }
+
+    void Escape(std::chrono::milliseconds held) const
+    {
+        Key(true);
+        std::this_thread::sleep_for(held);
+        Key(false);
+    }
+
+    void Click(QPoint at) const
+    {
+        XTestFakeMotionEvent(m_x, -1, at.x(), at.y(), CurrentTime);
+        XTestFakeButtonEvent(m_x, 1, True, CurrentTime);
+        XTestFakeButtonEvent(m_x, 1, False, CurrentTime);
+        XFlush(m_x);
+    }
+
+    // Escape pressed `presses` times from now, `every` apart, each held down for `held`; from the
+    // first press on the program must stay until the control Escape, which comes two seconds after
+    // the key was let go and no sooner than three seconds after the first press.
+    void EscapesThenTheControl(int presses, std::chrono::milliseconds every, std::chrono::milliseconds held)
+    {
+        if (!Ok())
+            return;
+        const Clock::time_point first = Clock::now();
+        m_s.firstPress = first;
+        for (int i = 0; i < presses; ++i) {
+            SleepUntil(first + i * every);
+            Escape(held);
+        }
+        m_s.letGo = Clock::now();
+        SleepUntil(std::max(m_s.letGo.load() + 2s, first + 3s));
+        if (m_s.ended)
+            return;
+        if (!WaitFor([this] { return m_s.mainActive.load(); }, 2s))
+            m_s.problem = "the main window was not active for the control Escape";
+        m_s.control = Clock::now();
+        Escape(30ms);
+    }
+
+    // A run, box or dialog that does not end is ended after a while, as the box's Cancel and the
+    // dialog's close box do.
+    void Finish(CVexbusDlg* dialog)
+    {
+        if (!WaitFor([this] { return m_s.ended.load(); }, 5s)) {
+            m_s.forced = true;
+            QMetaObject::invokeMethod(
+                dialog,
+                [dialog] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                        box->reject();
+                    dialog->close();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+
+private:
+    std::stop_token m_stop;
+    Shared& m_s;
+    Display* m_x;
+    KeyCode m_escape = 0;
+};
+
+QPoint Centre(const QWidget* widget)
+{
+    return widget ? widget->mapToGlobal(widget->rect().center()) : QPoint();
+}
+
+std::chrono::milliseconds Ms(Clock::duration d)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(d);
+}
+
+// The program's own boxes, shown by Qt; Load's file dialog answered with the batch file.
+class QtBoxes : public QtUiResponder {
+public:
+    explicit QtBoxes(std::string path) : m_path(std::move(path)) {}
+    std::optional<std::string> FileDialog(const FileDialogRequest&) override { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+class EscapeOnTheKeyboard : public BatchFixture {
+protected:
+    void SetUp() override
+    {
+        if (!g_x->noServer.empty())
+            GTEST_SKIP() << "no X server could start: " << g_x->noServer;
+        ASSERT_EQ(g_x->problem, "");
+        BatchFixture::SetUp();
+        Display* x = XOpenDisplay(g_x->display.c_str());
+        ASSERT_NE(x, nullptr);
+        presses.emplace(static_cast<xcb_keycode_t>(XKeysymToKeycode(x, XK_Escape)));
+        XCloseDisplay(x);
+
+        look.setInterval(5);
+        look.callOnTimeout([this] {
+            QWidget* popup = Popup();
+            s.popup = popup ? popup->winId() : 0;
+            s.popupActive = popup && QApplication::activeWindow() == popup;
+            s.mainActive = QApplication::activeWindow() == dlg.get();
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            s.boxActive = box && QApplication::activeWindow() == box;
+        });
+        look.start();
+        QObject::connect(dlg.get(), &QDialog::finished, [this] {
+            ended = Clock::now();
+            s.ended = true;
+        });
+    }
+
+    void TearDown() override
+    {
+        look.stop();
+        presses.reset();
+        BatchFixture::TearDown();
+    }
+
+    // Loads the file while the user acts, and waits for the user to be done.
+    template <class Act>
+    void LoadWhileTheUser(const std::string& path, Act act)
+    {
+        std::jthread user([this, act](std::stop_token stop) {
+            XUser u(stop, s);
+            act(u);
+            if (dialogEnds)
+                u.Finish(dlg.get());
+            s.done = true;
+        });
+        Load(path);
+        runOver = Clock::now();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return s.done.load(); }, 30000));
+        user.join();
+        look.stop();
+        ASSERT_EQ(s.problem, "");
+        EXPECT_FALSE(s.forced) << "the run, a box or the dialog did not end";
+    }
+
+    // The dialog ended by the control Escape, not before: the program stayed with its log.
+    void ExpectEndedByTheControl() const
+    {
+        ASSERT_TRUE(ended.has_value());
+        EXPECT_EQ(dlg->result(), QDialog::Rejected);
+        const Clock::time_point first = s.firstPress;
+        EXPECT_NE(s.control.load(), Clock::time_point{})
+            << "the dialog ended " << Ms(*ended - first).count() << " ms after the first Escape, before the control";
+        if (s.control.load() != Clock::time_point{}) {
+            EXPECT_GE(*ended, s.control.load()) << "the control Escape ended the dialog";
+        }
+    }
+
+    Shared s;
+    // Whether the user's Escapes end the dialog at last; else the test ends it.
+    bool dialogEnds = true;
+    QTimer look;
+    std::optional<ServerPresses> presses;
+    std::optional<Clock::time_point> ended;
+    Clock::time_point runOver;
+};
+
 struct KeyCase {
     const char* name;
     // The progress window is clicked first, so that it has the focus; else the main window keeps it.
@@ -235,166 +520,180 @@ const KeyCase kCases[] = {
     {"Held2sInTheProgressWindow", true, 1, 0ms, 2000ms},
 };
 
-// What the main thread and the user's thread tell each other.
-struct Shared {
-    std::atomic<unsigned long> popup{0};
-    std::atomic<bool> popupActive{false};
-    std::atomic<bool> mainActive{false};
-    std::atomic<bool> ended{false};
-    std::atomic<Clock::time_point> firstPress{};
-    std::atomic<Clock::time_point> letGo{};
-    std::atomic<Clock::time_point> control{};
-    std::atomic<bool> forced{false};
-    std::atomic<bool> done{false};
-    // Written by the user's thread alone, read once it is over.
-    std::string problem;
-};
-
-class EscapeOnTheKeyboard : public BatchFixture, public testing::WithParamInterface<KeyCase> {
-protected:
-    void SetUp() override
-    {
-        if (!g_x->noServer.empty())
-            GTEST_SKIP() << "no X server could start: " << g_x->noServer;
-        ASSERT_EQ(g_x->problem, "");
-        BatchFixture::SetUp();
-    }
-
-    // The user: waits for the run, clicks the progress window when the case says so, types the
-    // case's Escapes, and two seconds after letting go (three after the first press) gives the
-    // control Escape. A run or dialog that does not end is ended after a while.
-    void User(std::stop_token stop, const KeyCase& c, Shared& s, CVexbusDlg* dialog) const
-    {
-        Display* x = XOpenDisplay(g_x->display.c_str());
-        XAutoRepeatOn(x);
-        const KeyCode escape = XKeysymToKeycode(x, XK_Escape);
-        const auto waitFor = [&stop](const auto& condition, std::chrono::milliseconds limit) {
-            for (const Clock::time_point end = Clock::now() + limit; !stop.stop_requested() && Clock::now() < end;
-                 std::this_thread::sleep_for(5ms))
-                if (condition())
-                    return true;
-            return condition();
-        };
-        const auto key = [x, escape](bool down) {
-            XTestFakeKeyEvent(x, escape, down, CurrentTime);
-            XFlush(x);
-        };
-        const auto sleepUntil = [&waitFor, &s](Clock::time_point when) {
-            waitFor([&s, when] { return s.ended || Clock::now() >= when; }, 10s);
-        };
-
-        if (!waitFor([&s] { return s.popup != 0; }, 10s)) {
-            s.problem = "the run's progress window did not show";
-        } else {
-            std::this_thread::sleep_for(300ms);
-            if (c.inProgressWindow) {
-                int left = 0;
-                int top = 0;
-                Window child = None;
-                XTranslateCoordinates(x, s.popup, DefaultRootWindow(x), 0, 0, &left, &top, &child);
-                XTestFakeMotionEvent(x, -1, left + 30, top + 15, CurrentTime);
-                XTestFakeButtonEvent(x, 1, True, CurrentTime);
-                XTestFakeButtonEvent(x, 1, False, CurrentTime);
-                XFlush(x);
-            }
-            std::atomic<bool>& active = c.inProgressWindow ? s.popupActive : s.mainActive;
-            if (!waitFor([&active] { return active.load(); }, 3s))
-                s.problem = c.inProgressWindow ? "a click did not make the progress window active"
-                                               : "the main window was not active";
-        }
-        if (s.problem.empty()) {
-            const Clock::time_point first = Clock::now();
-            s.firstPress = first;
-            for (int i = 0; i < c.presses; ++i) {
-                sleepUntil(first + i * c.every);
-                key(true);
-                std::this_thread::sleep_for(c.held);
-                key(false);
-            }
-            s.letGo = Clock::now();
-            sleepUntil(std::max(s.letGo.load() + 2s, first + 3s));
-            if (!s.ended) {
-                if (!waitFor([&s] { return s.mainActive.load(); }, 2s))
-                    s.problem = "the main window was not active for the control Escape";
-                s.control = Clock::now();
-                key(true);
-                std::this_thread::sleep_for(30ms);
-                key(false);
-            }
-        }
-        if (!waitFor([&s] { return s.ended.load(); }, 5s)) {
-            // Ends the run, and the dialog after it, as the close box does.
-            s.forced = true;
-            QMetaObject::invokeMethod(dialog, &QWidget::close, Qt::QueuedConnection);
-        }
-        XCloseDisplay(x);
-        s.done = true;
-    }
-};
-
-std::chrono::milliseconds Ms(Clock::duration d)
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(d);
-}
+class EscapeTwiceOrHeld : public EscapeOnTheKeyboard, public testing::WithParamInterface<KeyCase> {};
 
 } // namespace
 
-// Escape pressed twice or held down during a run is the run's: the first press cancels it, and
-// neither the second press nor the repeats reach a window, so the program stays with its log.
-// Two seconds after the key was let go, Escape ends the dialog as ever.
-TEST_P(EscapeOnTheKeyboard, StaysWithTheRunAndTheProgramStays)
+// Escape pressed twice or held down during a run: the first press cancels it, and neither the
+// second press nor the repeats reach a window, so the program stays with its log. Two seconds
+// after the key was let go, Escape ends the dialog as ever.
+TEST_P(EscapeTwiceOrHeld, StaysWithTheRunAndTheProgramStays)
 {
     const KeyCase& c = GetParam();
     const std::string path = WriteFile("loop.txt", "loop:\ni2cw 1a 10 01\ndelay 20\ngoto loop\n");
 
-    Display* x = XOpenDisplay(g_x->display.c_str());
-    ASSERT_NE(x, nullptr);
-    ServerPresses presses(static_cast<xcb_keycode_t>(XKeysymToKeycode(x, XK_Escape)));
-    XCloseDisplay(x);
-
-    Shared s;
-    // Looked at from the pumps of the run, and from the test's own waits after it.
-    QTimer look;
-    look.setInterval(5);
-    look.callOnTimeout([&s, this] {
-        QWidget* popup = Popup();
-        s.popup = popup ? popup->winId() : 0;
-        s.popupActive = popup && QApplication::activeWindow() == popup;
-        s.mainActive = QApplication::activeWindow() == dlg.get();
+    LoadWhileTheUser(path, [this, &c](XUser& u) {
+        if (!u.Expect([this] { return s.popup != 0; }, 10s, "the run's progress window did not show"))
+            return;
+        std::this_thread::sleep_for(300ms);
+        if (c.inProgressWindow) {
+            int left = 0;
+            int top = 0;
+            Window child = None;
+            Display* x = XOpenDisplay(g_x->display.c_str());
+            if (x) {
+                XTranslateCoordinates(x, s.popup, DefaultRootWindow(x), 0, 0, &left, &top, &child);
+                XCloseDisplay(x);
+            }
+            u.Click(QPoint(left + 30, top + 15));
+        }
+        std::atomic<bool>& active = c.inProgressWindow ? s.popupActive : s.mainActive;
+        if (u.Expect([&active] { return active.load(); }, 3s,
+                     c.inProgressWindow ? "a click did not make the progress window active"
+                                        : "the main window was not active"))
+            u.EscapesThenTheControl(c.presses, c.every, c.held);
     });
-    look.start();
-    std::optional<Clock::time_point> ended;
-    QObject::connect(dlg.get(), &QDialog::finished, [&s, &ended] {
-        ended = Clock::now();
-        s.ended = true;
-    });
 
-    std::jthread user([this, &c, &s](std::stop_token stop) { User(stop, c, s, dlg.get()); });
-    Load(path);
-    const Clock::time_point runOver = Clock::now();
-    ASSERT_TRUE(QTest::qWaitFor([&s] { return s.done.load(); }, 30000));
-    user.join();
-    look.stop();
-
-    ASSERT_EQ(s.problem, "");
-    EXPECT_FALSE(s.forced) << "the run or the dialog did not end";
-    const Clock::time_point first = s.firstPress;
-    EXPECT_LT(Ms(runOver - first).count(), 1500) << "the first Escape cancels the run";
+    EXPECT_LT(Ms(runOver - s.firstPress.load()).count(), 1500) << "the first Escape cancels the run";
     EXPECT_FALSE(RunLog(path).empty());
     if (c.held >= 1s) {
-        EXPECT_GE(presses.count, 10) << "the server repeats a key held down";
+        EXPECT_GE(presses->count, 10) << "the server repeats a key held down";
     }
-    ASSERT_TRUE(ended.has_value());
-    EXPECT_EQ(dlg->result(), QDialog::Rejected);
-    EXPECT_NE(s.control.load(), Clock::time_point{})
-        << "the dialog ended " << Ms(*ended - first).count() << " ms after the first Escape, before the control";
-    if (s.control.load() != Clock::time_point{}) {
-        EXPECT_GE(*ended, s.control.load()) << "the control Escape ended the dialog";
-    }
+    ExpectEndedByTheControl();
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, EscapeOnTheKeyboard, testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Keys, EscapeTwiceOrHeld, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+
+namespace {
+
+struct PendingCase {
+    const char* name;
+    bool escape;
+};
+
+void PrintTo(const PendingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ClickBehindTheCancel : public EscapeOnTheKeyboard, public testing::WithParamInterface<PendingCase> {};
+
+} // namespace
+
+// Escape, or a click on the progress window's Cancel, and then a click on Enter, while a delay line
+// blocks the program: the pump after the delay cancels at the first and holds the click back, so
+// that its command runs after the run, not inside it.
+TEST_P(ClickBehindTheCancel, RunsItsCommandAfterTheDoneLine)
+{
+    const PendingCase& c = GetParam();
+    const std::string path = WriteFile("delay.txt", "i2cw 1a 10 01\ndelay 3e8\ni2cw 1a 10 02\n");
+    Probe(*dlg).CmdLine()->setText(QStringLiteral("i2cw 1a 20 05"));
+    ui.onSleep = [this](unsigned milliseconds) {
+        s.enter = Centre(Button(CVexbusDlg::IDC_ENTER));
+        QWidget* popup = Popup();
+        s.cancel = Centre(popup ? CancelButton(popup) : nullptr);
+        s.mainActive = QApplication::activeWindow() == dlg.get();
+        s.sleeping = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    };
+
+    dialogEnds = false;
+
+    LoadWhileTheUser(path, [this, &c](XUser& u) {
+        if (!u.Expect([this] { return s.sleeping.load(); }, 10s, "the delay line did not start") ||
+            !u.Expect([this] { return s.mainActive.load(); }, 0ms, "the main window was not active"))
+            return;
+        std::this_thread::sleep_for(200ms);
+        if (c.escape)
+            u.Escape(30ms);
+        else
+            u.Click(s.cancel);
+        std::this_thread::sleep_for(100ms);
+        u.Click(s.enter);
+    });
+    // The held-back click goes out once the run is over.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Log().back() == "i2cw 1a 20 05"; }, 3000));
+
+    const std::vector<std::string> lines = Log();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+              (std::vector<std::string>{"i2cw 1a 10 01", Done(path), "i2cw 1a 20 05"}));
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"1a 10 01", "1a 20 05"}));
+    EXPECT_FALSE(ended.has_value()) << "the dialog ended";
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, ClickBehindTheCancel,
+                         testing::Values(PendingCase{"Escape", true}, PendingCase{"CancelButton", false}),
+                         [](const testing::TestParamInfo<PendingCase>& info) { return std::string(info.param.name); });
+
+namespace {
+
+struct BoxCase {
+    const char* name;
+    std::chrono::milliseconds held;
+    // The lines the run logs.
+    std::vector<std::string> log;
+};
+
+void PrintTo(const BoxCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+// When the first message box goes, as the user sees it go.
+class BoxGone : public QObject {
+public:
+    std::optional<Clock::time_point> at;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && !at && qobject_cast<QMessageBox*>(watched))
+            at = Clock::now();
+        return false;
+    }
+};
+
+class EscapeInAPauseBox : public EscapeOnTheKeyboard, public testing::WithParamInterface<BoxCase> {};
+
+} // namespace
+
+// Escape in the box of a "pause" line closes the box as its Cancel does, and the run goes on.
+// Held down, its repeats come once the box has gone: they reach the main window, and the pump of
+// the line after the delay cancels the run there. Either way the program stays.
+TEST_P(EscapeInAPauseBox, ClosesTheBoxAndTheProgramStays)
+{
+    const BoxCase& c = GetParam();
+    const std::string path = WriteFile("pause.txt", "i2cw 1a 10 01\npause\ndelay 3e8\ni2cw 1a 10 02\n");
+    QtBoxes boxes(path);
+    SetUiResponder(&boxes);
+    BoxGone gone;
+    qApp->installEventFilter(&gone);
+
+    LoadWhileTheUser(path, [this, &c](XUser& u) {
+        if (!u.Expect([this] { return s.boxActive.load(); }, 10s, "the pause box was not active"))
+            return;
+        std::this_thread::sleep_for(300ms);
+        u.EscapesThenTheControl(1, 0ms, c.held);
+    });
+    SetUiResponder(&ui);
+    qApp->removeEventFilter(&gone);
+
+    ASSERT_TRUE(gone.at.has_value()) << "the box stayed";
+    EXPECT_LT(Ms(*gone.at - s.firstPress.load()).count(), 500) << "the first press closed the box";
+    EXPECT_EQ(RunLog(path), c.log);
+    if (c.held >= 1s) {
+        EXPECT_GE(presses->count, 10) << "the server repeats a key held down";
+    }
+    ExpectEndedByTheControl();
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, EscapeInAPauseBox,
+                         testing::Values(BoxCase{"Pressed", 30ms, {"i2cw 1a 10 01", "i2cw 1a 10 02"}},
+                                         BoxCase{"Held1500ms", 1500ms, {"i2cw 1a 10 01"}}),
+                         [](const testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
 
 // The X server and the window manager come first, since the application connects to the server
 // as it starts; when only the tests are listed, neither is needed.
