@@ -268,7 +268,9 @@ struct Shared {
     std::atomic<bool> mainActive{false};
     std::atomic<bool> boxActive{false};
     std::atomic<bool> sleeping{false};
-    // Where the user clicks, on the screen: the centres of Enter and of the progress window's Cancel.
+    // Where the user clicks: the centres of Enter and of the progress window's Cancel, each in its
+    // window. The window manager may still move a window: the server says where it is on the screen.
+    std::atomic<unsigned long> main{0};
     std::atomic<QPoint> enter{};
     std::atomic<QPoint> cancel{};
     std::atomic<bool> ended{false};
@@ -341,9 +343,21 @@ public:
         Key(false);
     }
 
-    void Click(QPoint at) const
+    // Clicks at the point of the window, wherever the window is on the screen now, once the
+    // window manager has put it there.
+    void Click(unsigned long window, QPoint at) const
     {
-        XTestFakeMotionEvent(m_x, -1, at.x(), at.y(), CurrentTime);
+        WaitFor(
+            [this, window] {
+                XWindowAttributes attributes{};
+                return XGetWindowAttributes(m_x, window, &attributes) && attributes.map_state == IsViewable;
+            },
+            3s);
+        int x = 0;
+        int y = 0;
+        Window child = None;
+        XTranslateCoordinates(m_x, window, DefaultRootWindow(m_x), at.x(), at.y(), &x, &y, &child);
+        XTestFakeMotionEvent(m_x, -1, x, y, CurrentTime);
         XTestFakeButtonEvent(m_x, 1, True, CurrentTime);
         XTestFakeButtonEvent(m_x, 1, False, CurrentTime);
         XFlush(m_x);
@@ -396,9 +410,10 @@ private:
     KeyCode m_escape = 0;
 };
 
+// The centre of the widget in its window.
 QPoint Centre(const QWidget* widget)
 {
-    return widget ? widget->mapToGlobal(widget->rect().center()) : QPoint();
+    return widget ? widget->mapTo(widget->window(), widget->rect().center()) : QPoint();
 }
 
 std::chrono::milliseconds Ms(Clock::duration d)
@@ -536,17 +551,8 @@ TEST_P(EscapeTwiceOrHeld, StaysWithTheRunAndTheProgramStays)
         if (!u.Expect([this] { return s.popup != 0; }, 10s, "the run's progress window did not show"))
             return;
         std::this_thread::sleep_for(300ms);
-        if (c.inProgressWindow) {
-            int left = 0;
-            int top = 0;
-            Window child = None;
-            Display* x = XOpenDisplay(g_x->display.c_str());
-            if (x) {
-                XTranslateCoordinates(x, s.popup, DefaultRootWindow(x), 0, 0, &left, &top, &child);
-                XCloseDisplay(x);
-            }
-            u.Click(QPoint(left + 30, top + 15));
-        }
+        if (c.inProgressWindow)
+            u.Click(s.popup, QPoint(30, 15));
         std::atomic<bool>& active = c.inProgressWindow ? s.popupActive : s.mainActive;
         if (u.Expect([&active] { return active.load(); }, 3s,
                      c.inProgressWindow ? "a click did not make the progress window active"
@@ -590,8 +596,10 @@ TEST_P(ClickBehindTheCancel, RunsItsCommandAfterTheDoneLine)
     const std::string path = WriteFile("delay.txt", "i2cw 1a 10 01\ndelay 3e8\ni2cw 1a 10 02\n");
     Probe(*dlg).CmdLine()->setText(QStringLiteral("i2cw 1a 20 05"));
     ui.onSleep = [this](unsigned milliseconds) {
+        s.main = dlg->winId();
         s.enter = Centre(Button(CVexbusDlg::IDC_ENTER));
         QWidget* popup = Popup();
+        s.popup = popup ? popup->winId() : 0;
         s.cancel = Centre(popup ? CancelButton(popup) : nullptr);
         s.mainActive = QApplication::activeWindow() == dlg.get();
         s.sleeping = true;
@@ -608,9 +616,9 @@ TEST_P(ClickBehindTheCancel, RunsItsCommandAfterTheDoneLine)
         if (c.escape)
             u.Escape(30ms);
         else
-            u.Click(s.cancel);
+            u.Click(s.popup, s.cancel);
         std::this_thread::sleep_for(100ms);
-        u.Click(s.enter);
+        u.Click(s.main, s.enter);
     });
     // The held-back click goes out once the run is over.
     EXPECT_TRUE(QTest::qWaitFor([this] { return Log().back() == "i2cw 1a 20 05"; }, 3000));
