@@ -498,9 +498,9 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
 
     const int level = QThread::currentThread()->loopLevel();
     const bool pumped = m_nPumpDepth > 0 && level == m_nPumpLevel;
-    // A box's loop (or a dialog's that a dispatched click opened) that goes on for a moment after
-    // its window has gone: what it dispatches to the main window or this one would have waited
-    // for the pump. Its own window's input is the box's.
+    // A box's loop (or a dialog's that a dispatched click opened) goes on for a moment after its
+    // window has gone: what it dispatches to the main window or this one would otherwise have
+    // waited for the pump. Input for the box's own window is the box's.
     const bool nested = level > m_nPumpLevel && (IsForWindow(watched, m_wnd) || IsForWindow(watched, m_pMainWnd));
     if (!pumped && !nested)
         return false;
@@ -535,8 +535,9 @@ bool CProgressWnd::OnEscape(QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && !m_bCancel)
         OnCancel();
-    // Pressed again or held down, it is the same request: let through, it would reach the main
-    // window, which ends the program on Escape. Accepted, so that no shortcut takes it either.
+    // Neither this press nor one after it (pressed twice, held down) goes on to a window: in the
+    // main window Escape ends the program, and the caller's work with it. Accepted, so that no
+    // shortcut takes it either.
     event->accept();
     return true;
 }

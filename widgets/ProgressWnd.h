@@ -90,7 +90,8 @@ private:
     bool IsCallersEscape(const QEvent* event) const;
     // Takes that Escape: the first press cancels; none goes on to a window.
     bool OnEscape(QEvent* event);
-    // Whether the input event, dispatched by the pump after its cancel, is to be held back.
+    // Whether the input event, for the pump or a loop nested in the caller's work after the
+    // cancel, is to be held back.
     bool HoldAfterCancel(QObject* watched, QEvent* event);
     void ReleaseHeld();
     void SetDefaults();
