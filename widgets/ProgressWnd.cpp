@@ -88,6 +88,16 @@ std::size_t WholeUtf8(const char* text, std::size_t length)
     return length - (start - 1) < need ? start - 1 : length;
 }
 
+bool IsEscapeKey(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride: return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    default: return false;
+    }
+}
+
 // Both bar kinds are drawn by one style sheet so that they look alike but for the segments.
 const char* const SmoothBarStyle = "QProgressBar { border: 1px solid palette(dark); background: palette(base); }"
                                    "QProgressBar::chunk { background: palette(highlight); }";
@@ -501,10 +511,11 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
     // A box's loop (or a dialog's that a dispatched click opened) goes on for a moment after its
     // window has gone: what it dispatches to the main window or this one would otherwise have
     // waited for the pump. Input for the box's own window is the box's.
-    const bool nested = level > m_nPumpLevel && (IsForWindow(watched, m_wnd) || IsForWindow(watched, m_pMainWnd));
+    const bool nested =
+        !pumped && level > m_nPumpLevel && (IsForWindow(watched, m_wnd) || IsForWindow(watched, m_pMainWnd));
     if (!pumped && !nested)
         return false;
-    if (IsCallersEscape(event))
+    if (m_bEscapeCancels && m_wnd && IsEscapeKey(event))
         return OnEscape(event);
     if (m_bCancel)
         return HoldAfterCancel(watched, event);
@@ -518,17 +529,6 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return false;
-}
-
-bool CProgressWnd::IsCallersEscape(const QEvent* event) const
-{
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        return m_bEscapeCancels && m_wnd && static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
-    default: return false;
-    }
 }
 
 bool CProgressWnd::OnEscape(QEvent* event)

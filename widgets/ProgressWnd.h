@@ -85,10 +85,8 @@ private:
     void RestoreIfMinimisedAlone();
     // A close request on the window: the Cancel button's work.
     bool OnClose(QEvent* event);
-    // Whether the input event, for the pump or a loop nested in the caller's work, is an Escape
-    // that the latest pump's caller takes as its Cancel.
-    bool IsCallersEscape(const QEvent* event) const;
-    // Takes that Escape: the first press cancels; none goes on to a window.
+    // Takes an Escape for the pump or a loop nested in the caller's work, while the latest pump's
+    // caller takes Escape as its Cancel: the first press cancels; none goes on to a window.
     bool OnEscape(QEvent* event);
     // Whether the input event, for the pump or a loop nested in the caller's work after the
     // cancel, is to be held back.
